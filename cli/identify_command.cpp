@@ -1,0 +1,57 @@
+#include "identify_command.h"
+
+#include <cstdio>
+#include <memory>
+
+#include "identification_text.h"
+#include "quillet_strings.h"
+#include "tester_session.h"
+#include "torvlink.h"
+
+namespace quillet::cli {
+namespace {
+
+bool readIdentification(TesterIdentification &id) {
+    id.portName = TorvikCommGetPort();
+    id.rate = TorvikCommGetRate();
+    char maker[32], model[29], serial[20], revision[5];
+    if (TorvikGetId(maker, model, serial, revision) != 0) return false;
+    char user[17], company[17];
+    if (TorvikGetUserId(user, company) != 0) return false;
+    id.model = model;
+    id.serial = serial;
+    id.revision = revision;
+    id.user = user;
+    id.company = company;
+    return true;
+}
+
+int runIdentify(const LinkOptions &options) {
+    TesterIdentification id;
+    const bool opened = openTesterLink(options);
+    const bool read = opened && readIdentification(id);
+    TorvikCommClose();
+    if (!read) {
+        std::fprintf(stderr, "quillet-cli: %s\n", resourceString(ids::kUnableToReadTesterInfo));
+        return 1;
+    }
+    std::printf("%s\n", toTerminal(identificationText(id)).c_str());
+    return 0;
+}
+
+}  // namespace
+
+void addIdentifyCommand(CLI::App &app, int &exitCode) {
+    auto options = std::make_shared<LinkOptions>();
+    CLI::App *cmd = app.add_subcommand("identify", "Identify the connected tester: port, rate, model, "
+                                                   "serial number, revision and user");
+    cmd->add_option_function<std::string>(
+        "--params", [options](const std::string &v) { options->params = v; },
+        "Communication parameters, as \"1,38400,n,8,1,n\" (default: the profile's)");
+    cmd->add_option_function<std::string>(
+        "--device", [options](const std::string &v) { options->device = v; },
+        "Serial device of the port (default: $TORVIK_COM<n>, else /dev/ttyS<n-1>)");
+    cmd->callback([options, &exitCode] { exitCode = runIdentify(*options); });
+}
+
+}  // namespace quillet::cli

@@ -1,0 +1,67 @@
+#include "tester_session.h"
+
+#include <cstdio>
+
+#include "profile.h"
+#include "quillet_strings.h"
+#include "torvlink.h"
+#include "version_check.h"
+
+namespace quillet::cli {
+
+CommParams resolveCommParams(const LinkOptions &options) {
+    if (options.params) return parseCommParameters(*options.params);
+    auto stored = readProfileString(profilePath(), kCommSection, kCommKey);
+    return parseCommParameters(stored.value_or(kDefaultCommParameters));
+}
+
+std::string toTerminal(const std::string &ansi) {
+    std::string out;
+    for (unsigned char c : ansi) {
+        if (c < 0x80) {
+            out += static_cast<char>(c);
+        } else {  // Latin-1 part of Windows-1252; the rest is rare in tester texts
+            out += static_cast<char>(0xC0 | (c >> 6));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        }
+    }
+    return out;
+}
+
+namespace {
+
+std::string linkErrorText(int32_t code) {
+    char text[256];
+    TorvlinkGetTextError(code, text, sizeof text, 1);
+    return toTerminal(text);
+}
+
+void checkMinimumVersion() {
+    char release[5] = "A.00";
+    char test[5] = "Z.00";
+    TorvikGetQuilletMinVer(release, test);
+    if (release[0] == '\0') std::snprintf(release, sizeof release, "A.00");
+    if (test[0] == '\0') std::snprintf(test, sizeof test, "Z.00");
+    if (!isRecentEnough(kProductVersion, release, test))
+        std::fprintf(stderr, "quillet-cli: %s (%s)\n", resourceString(ids::kNewerVersionNeeded), release);
+}
+
+}  // namespace
+
+bool openTesterLink(const LinkOptions &options) {
+    if (TorvikCommIsOpen()) return true;
+    const CommParams p = resolveCommParams(options);
+    if (options.device) TorvlinkSetPortDevice(p.port, options.device->c_str());
+    const int32_t code = TorvikCommOpen(p.port, p.rate, p.parity, p.dataBits, p.stopBits, p.handshake);
+    if (code != 0) {
+        char device[256];
+        TorvlinkGetPortDevice(p.port, device, sizeof device);
+        std::fprintf(stderr, "quillet-cli: unable to communicate with the tester on COM%d (%s): %s\n", p.port,
+                     device, linkErrorText(code).c_str());
+        return false;
+    }
+    checkMinimumVersion();
+    return true;
+}
+
+}  // namespace quillet::cli
