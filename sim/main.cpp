@@ -1,0 +1,83 @@
+// torvik-sim: serves a simulated tester on a pseudo-terminal until SIGINT or
+// SIGTERM. The first line of output is the device to open.
+#include <csignal>
+#include <cstdio>
+#include <iostream>
+#include <mutex>
+
+#include "sim_options.h"
+#include "simulator.h"
+
+namespace {
+
+using torvik::sim::TraceDirection;
+
+// Bytes as readable text: printable ASCII as is, the rest escaped.
+std::string escaped(const std::string &bytes)
+{
+    std::string out;
+    for (const char c : bytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '\n') {
+            out += "\\n";
+        } else if (byte >= 0x20 && byte < 0x7F) {
+            out += c;
+        } else {
+            char hex[5];
+            std::snprintf(hex, sizeof hex, "\\x%02X", byte);
+            out += hex;
+        }
+    }
+    return out;
+}
+
+void printTrace(TraceDirection direction, const std::string &bytes)
+{
+    static std::mutex mutex;
+    const std::lock_guard lock(mutex);
+    std::cerr << (direction == TraceDirection::Received ? "> " : "< ") << escaped(bytes)
+              << std::endl;
+}
+
+// Blocked in every thread, so the main thread takes them with sigwait.
+sigset_t stopSignals()
+{
+    sigset_t set;
+    sigemptyset(&set);
+    sigaddset(&set, SIGINT);
+    sigaddset(&set, SIGTERM);
+    return set;
+}
+
+}  // namespace
+
+int main(int argc, char **argv)
+{
+    torvik::sim::ProgramSettings settings;
+    switch (torvik::sim::parseCommandLine(argc, argv, settings)) {
+    case torvik::sim::ParseOutcome::ExitOk:
+        return 0;
+    case torvik::sim::ParseOutcome::ExitError:
+        return 1;
+    case torvik::sim::ParseOutcome::Run:
+        break;
+    }
+    if (settings.trace)
+        settings.options.onTrace = printTrace;
+
+    const sigset_t signals = stopSignals();
+    pthread_sigmask(SIG_BLOCK, &signals, nullptr);
+
+    torvik::sim::Simulator simulator(settings.unit, settings.options);
+    std::string error;
+    if (!simulator.start(&error)) {
+        std::cerr << "torvik-sim: " << error << '\n';
+        return 1;
+    }
+    std::cout << simulator.devicePath() << std::endl;
+
+    int received = 0;
+    sigwait(&signals, &received);
+    simulator.stop();
+    return 0;
+}
