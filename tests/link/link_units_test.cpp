@@ -73,6 +73,10 @@ TEST(RevisionRange, NoRangeHoldsBeforeAnyOpening) {
     ASSERT_TRUE(link().revision.empty());
     EXPECT_FALSE(isRevisionInRange(gate::kUncertaintiesAsked));
     EXPECT_EQ(DoesTorvikSupportAutoGraph(), 0);
+    EXPECT_EQ(TorvikGetGraphFirstNbd(), 104);
+    EXPECT_EQ(TorvikGetGraphSteNbd(), 147);
+    EXPECT_EQ(TorvikGetAutoGraphFirstNbd(), 0);
+    EXPECT_EQ(TorvikGetAutoGraphSteNbd(), 0);
 }
 
 TEST(Fields, EmptyFieldsAreSkipped) {
