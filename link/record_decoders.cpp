@@ -143,7 +143,7 @@ void section(Block block, std::string_view revision, int32_t layoutFlags, Sectio
         word(r, 43);
         break;
     case 3:
-        // Newer firmware sends the curve's first point count as a word.
+        // Newer firmware sends the curve's first value as a word.
         if (isRevisionInRange(revision, gate::kAutoGraphs)) word(r, 5);
         break;
     default:
