@@ -5,6 +5,7 @@
 #include <string>
 
 #include "simulator.h"
+#include "unit_memory.h"
 
 namespace torvik::sim {
 
@@ -14,5 +15,11 @@ using CommandTable = std::map<std::string, Handler>;
 // QUILLET_MINVER?, UNCERTS?, MSG?. The handlers read `unit`, which must
 // outlive the table.
 void addIdentityQueries(CommandTable &table, const Unit &unit);
+
+// The stored-record queries: sites, plug tests, graphs, standards and
+// limits, in the forms of the unit's firmware revision. Commands the
+// revision does not know are left out. `unit` and `memory` must outlive
+// the table.
+void addRecordQueries(CommandTable &table, const Unit &unit, const UnitMemory &memory);
 
 }  // namespace torvik::sim

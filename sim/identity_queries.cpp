@@ -2,7 +2,7 @@
 #include <charconv>
 
 #include "command_table.h"
-#include "revision_gate.h"
+#include "firmware_gates.h"
 
 namespace torvik::sim {
 

@@ -7,6 +7,7 @@
 
 #include "sim_options.h"
 #include "simulator.h"
+#include "unit_json.h"
 
 namespace {
 
@@ -61,6 +62,10 @@ int main(int argc, char **argv)
         return 1;
     case torvik::sim::ParseOutcome::Run:
         break;
+    }
+    if (settings.dumpUnit) {
+        std::cout << torvik::sim::describeUnit(settings.unit);
+        return 0;
     }
     if (settings.trace)
         settings.options.onTrace = printTrace;

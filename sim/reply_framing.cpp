@@ -1,6 +1,6 @@
 #include "reply_framing.h"
 
-#include "crc16.h"
+#include "block_crc.h"
 
 namespace torvik::sim {
 

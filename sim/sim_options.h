@@ -11,6 +11,7 @@ struct ProgramSettings {
     Unit unit;
     Options options;
     bool trace = false;
+    bool dumpUnit = false;  // print the unit's description instead of serving
 };
 
 enum class ParseOutcome { Run, ExitOk, ExitError };

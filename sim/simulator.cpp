@@ -38,7 +38,7 @@ void closePipe(std::array<int, 2> &fds)
 }  // namespace
 
 struct Simulator::Impl {
-    Impl(Unit u, Options o) : unit(std::move(u)), options(std::move(o)) {}
+    Impl(Unit u, Options o) : unit(std::move(u)), memory(unit), options(std::move(o)) {}
 
     bool start(std::string *error);
     void stop();
@@ -55,6 +55,7 @@ struct Simulator::Impl {
     void setPendingError(const TesterError &error);
 
     const Unit unit;
+    const UnitMemory memory;
     const Options options;
     PseudoTerminal terminal;
     std::string devicePath;
@@ -244,16 +245,14 @@ void Simulator::Impl::answer(const Command &command, const Handler &handler,
 {
     TesterError raised;
     const Reply reply = handler(command, raised);
-    if (raised.number != 0) {
-        setPendingError(raised);
-        return;
-    }
     const std::string wire = frameReply(reply, damageFor(command, reply));
     if (!wire.empty() && !send(wire))
         return;
     if (options.onTrace && !wire.empty())
         options.onTrace(TraceDirection::Sent, wire);
-    if (!current.errorAfterCommand.empty() && command.name == current.errorAfterCommand)
+    if (raised.number != 0)
+        setPendingError(raised);
+    else if (!current.errorAfterCommand.empty() && command.name == current.errorAfterCommand)
         setPendingError(current.errorAfter);
 }
 
@@ -282,6 +281,7 @@ Simulator::Simulator(Unit unit, Options options)
     : impl_(std::make_unique<Impl>(std::move(unit), std::move(options)))
 {
     addIdentityQueries(impl_->commands, impl_->unit);
+    addRecordQueries(impl_->commands, impl_->unit, impl_->memory);
     impl_->registerErrorQueries();
 }
 

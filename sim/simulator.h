@@ -40,8 +40,9 @@ struct Reply {
     static Reply raw(std::string wire) { return {Kind::Raw, std::move(wire)}; }
 };
 
-// A command handler: the reply, or an error the tester raises instead
-// (then nothing is sent and ERR? reports it).
+// A command handler: the reply, and an error the tester may raise with it
+// for ERR? to report. A query the tester cannot answer raises an error and
+// sends nothing, or, for block queries, an empty block.
 struct TesterError {
     int32_t number = 0;
     std::string text;

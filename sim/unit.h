@@ -4,8 +4,12 @@
 #include <array>
 #include <cstdint>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
+
+#include "site.h"
+#include "standard.h"
 
 namespace torvik::sim {
 
@@ -14,14 +18,10 @@ struct Identity {
     std::string model = "TORVIK";
     std::string serial = "T0412345";
     std::string revision = "D.05";  // firmware revision: selects every reply form
+    bool operator==(const Identity &) const = default;
 };
 
-// Stored records. The record queries fill these in; until then a unit holds
-// none and answers the record commands as a tester with empty memory would.
-struct StoredSite {};
-struct StoredGraph {};
-struct StoredStandard {};
-
+// Texts are held as the tester stores them, in its OEM code page (850).
 struct Unit {
     int32_t productCode = 45113;
     Identity identity;
@@ -35,13 +35,17 @@ struct Unit {
     // UNCERTS? integers as sent: tenths of dB, %, %, tenths of ns, ns, and
     // hundredths (tenths before B.08) of the last parameter.
     std::array<int32_t, 6> uncerts{40, 25, 10, 2, 5, 20};
-    std::map<int32_t, std::string> messages;  // MSG? n, in the OEM code page
-    std::vector<StoredSite> sites;
-    std::vector<StoredGraph> graphs;
-    std::vector<StoredStandard> standards;
+    std::map<int32_t, std::string> messages;    // MSG? n
+    std::map<int32_t, std::string> plugNames;   // PLUG_NAME? n
+    // One entry per site slot (NBSITES?); an empty slot holds no site.
+    std::vector<std::optional<Site>> sites;
+    std::vector<WiringConvention> conventions;  // by CNX_INF? number
+    std::vector<Cable> cables;                  // by CABLE? number
+    std::vector<Standard> standards;            // by NORM? number
+    bool operator==(const Unit &) const = default;
 };
 
-// The unit the simulator serves with --demo.
+// The unit the simulator serves with --demo: a day of certification work.
 Unit demoUnit();
 
 }  // namespace torvik::sim

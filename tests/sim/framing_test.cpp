@@ -1,7 +1,7 @@
 // Wire form of the tester's replies and the CRC that guards binary blocks.
 #include <gtest/gtest.h>
 
-#include "crc16.h"
+#include "block_crc.h"
 #include "reply_framing.h"
 
 namespace torvik::sim {

@@ -85,10 +85,17 @@ TEST_F(SimulatorTest, AddedHandlersOverrideBuiltInsAndMayRaiseErrors)
     sim->addCommand("NORM?", [&seen](const Command &command, TesterError &raised) {
         seen = command;
         raised = {-221, "Settings conflict"};
-        return Reply::line("not sent");
+        return Reply::none();
+    });
+    // A reply that goes out with the error behind it.
+    sim->addCommand("NBTESTS?", [](const Command &, TesterError &raised) {
+        raised = {-222, "Data out of range"};
+        return Reply::line("0");
     });
     EXPECT_EQ(ask("PP?"), "45136");
     EXPECT_EQ(askExpectingSilence("NORM? 3,1"), "-221,Settings conflict");
+    EXPECT_EQ(ask("NBTESTS? 9"), "0");
+    EXPECT_EQ(host->errorReply(), "-222,Data out of range");
     sim->stop();  // the handler ran on the serving thread
     EXPECT_EQ(seen.line, "NORM? 3,1");
     EXPECT_EQ(seen.name, "NORM?");

@@ -25,19 +25,22 @@ namespace gates {
 inline constexpr RevisionRange uncertainties{"A.00", "Z.13"};
 // NORM_WIRES_NR? understood at all.
 inline constexpr RevisionRange normWires{"A.05", "Z.23"};
-// UNCERTS? sends six values; NORM? takes two numbers; LIMITOPT? understood;
-// graph point counts of the later firmware.
+// UNCERTS? sends six values; NORM? takes a second number; LIMITOPT?
+// understood; graph sections carry 361 and 405 steps (else 104 and 147).
 inline constexpr RevisionRange sixUncertainties{"B.01", "Z.28"};
-// SECT? type 0 carries a meaningful kind byte.
+// SECT? type 0 carries the result type in bits 5 to 7 of byte 41 (before,
+// only bit 0 told a failed wire map apart).
 inline constexpr RevisionRange sectionKind{"B.02", "Z.32"};
-// Late record bytes filled in (CFGSITE?, SECT? kind 1, NORM?); LIMITOPT? in
+// Late record bytes filled in (CFGSITE? byte 69, the wire-map section's
+// byte 60, NORM? bytes 27 and 28); LIMITOPT? in hundredths rather than
 // tenths; sixth uncertainty in hundredths.
 inline constexpr RevisionRange lateRecordFields{"B.08", "Z.38"};
 // PLUG_NAME? understood.
 inline constexpr RevisionRange plugNames{"C.00", "Z.40"};
-// LIMITOPT? sends its 24-byte form.
+// LIMITOPT? sends three tables (24 bytes) rather than two (16 bytes).
 inline constexpr RevisionRange longLimitOptions{"C.05", "Z.45"};
-// NBSECTS_TESTS? understood; automatic graphs; SECT? type 3 words swapped.
+// NBSECTS_TESTS? understood; curves recorded with the tests; the first
+// value of a curve header (SECT? type 3) sent most significant byte first.
 inline constexpr RevisionRange autoGraphs{"D.03", "Z.48"};
 }  // namespace gates
 

@@ -1,4 +1,4 @@
-#include "revision_gate.h"
+#include "firmware_gates.h"
 
 #include <string>
 

@@ -1,7 +1,7 @@
 // The firmware revision range test that selects the tester's reply forms.
 #include <gtest/gtest.h>
 
-#include "revision_gate.h"
+#include "firmware_gates.h"
 
 namespace torvik::sim {
 namespace {

@@ -1,4 +1,4 @@
-#include "crc16.h"
+#include "block_crc.h"
 
 namespace torvik::sim {
 
