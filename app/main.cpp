@@ -1,0 +1,17 @@
+// quillet: the desktop program of the Torvik tester.
+#include <QApplication>
+
+#include "quillet_app.h"
+#include "tool_icons.h"
+
+int main(int argc, char **argv) {
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Quillet"));
+    QApplication::setWindowIcon(quillet::applicationIcon());
+    // QApplication has taken its own options out of argv by now.
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i) arguments.append(QString::fromLocal8Bit(argv[i]));
+    quillet::CQuilletApp app;
+    if (!app.initInstance(arguments)) return 1;
+    return QApplication::exec();
+}
