@@ -1,0 +1,13 @@
+// A loaded document as JSON, every field of every record, for "dump". Texts
+// are converted from the files' Windows-1252 to UTF-8; raw blocks are hex.
+#pragma once
+
+#include <nlohmann/json.hpp>
+
+#include "document_loading.h"
+
+namespace quillet::cli {
+
+nlohmann::ordered_json documentJson(const LoadedDocument &document);
+
+}  // namespace quillet::cli
