@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 #include <string>
 #include <langinfo.h>
 #include <locale.h>
@@ -77,6 +78,21 @@ Regional withProfileValues(Regional base, const RegionalProfileValues &values) {
     if (values.timeSeparator && !values.timeSeparator->empty()) base.timeSeparator = (*values.timeSeparator)[0];
     return base;
 }
+
+namespace {
+std::optional<Regional> &programSettings() {
+    static std::optional<Regional> settings;
+    return settings;
+}
+}  // namespace
+
+const Regional &programRegional() {
+    auto &settings = programSettings();
+    if (!settings) settings = regionalFromLocale("");
+    return *settings;
+}
+
+void setProgramRegional(const Regional &regional) { programSettings() = regional; }
 
 std::string localDate(const std::string &ddmmyy, const Regional &regional) {
     if (ddmmyy.size() < 8) return ddmmyy;

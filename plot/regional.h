@@ -29,6 +29,11 @@ struct RegionalProfileValues {
 };
 Regional withProfileValues(Regional base, const RegionalProfileValues &values);
 
+// The settings the program runs with: read once (from the environment's
+// locale unless the program set them first) and kept for the run.
+const Regional &programRegional();
+void setProgramRegional(const Regional &regional);
+
 // "DD/MM/YY" in the user's order and separator; other orders than 0..2
 // leave the text as it is.
 std::string localDate(const std::string &ddmmyy, const Regional &regional);

@@ -1,0 +1,128 @@
+#include "download_command.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+#include <set>
+#include <sstream>
+
+#include "autotest_file.h"
+#include "autotest_transfer.h"
+#include "quillet_strings.h"
+#include "site.h"
+#include "terminal_interaction.h"
+#include "tester_session.h"
+#include "torvlink.h"
+
+namespace quillet::cli {
+namespace {
+
+struct DownloadOptions {
+    LinkOptions link;
+    std::string output;
+    std::string sites = "all";
+    bool group = false;
+    bool keepExisting = false;
+};
+
+using model::AutotestFile;
+using model::CSite;
+
+// The listing lines the --sites option names (tester site numbers from 1).
+std::optional<std::vector<std::string>> chooseLines(const std::vector<std::string> &lines, const std::string &sites) {
+    if (sites == "all") return lines;
+    std::set<int> wanted;
+    std::stringstream list(sites);
+    for (std::string item; std::getline(list, item, ',');) {
+        const int number = std::atoi(item.c_str());
+        if (number < 1) return std::nullopt;
+        wanted.insert(number);
+    }
+    std::vector<std::string> chosen;
+    for (const auto &line : lines) {
+        if (wanted.count(model::slotOfLine(line) + 1)) chosen.push_back(line);
+    }
+    return chosen;
+}
+
+void printSummary(const std::vector<CSite> &sites) {
+    for (const CSite &site : sites)
+        std::fprintf(stderr, "  %s: %zu plugs\n", toTerminal(site.name).c_str(), site.plugs.size());
+}
+
+// Saves into OUT: the downloaded sites alone, or grouped into the file's.
+int save(const DownloadOptions &options, std::vector<CSite> sites, model::UserInteraction &ui) {
+    AutotestFile<CSite> file;
+    if (options.group && std::filesystem::exists(options.output)) {
+        auto existing = model::loadAutotestFile<CSite>(options.output);
+        if (!existing) {
+            std::fprintf(stderr, "quillet-cli: %s\n", existing.error().text().c_str());
+            return 1;
+        }
+        file = std::move(existing.value());
+        model::groupSites(file.sites, sites, ui);
+    } else {
+        file.sites = std::move(sites);
+    }
+    const auto saved = model::saveAutotestFile(options.output, file);
+    if (!saved) {
+        std::fprintf(stderr, "quillet-cli: %s\n", saved.error().text().c_str());
+        return 1;
+    }
+    std::fprintf(stderr, "quillet-cli: saved %zu site(s) to %s\n", file.sites.size(), options.output.c_str());
+    return 0;
+}
+
+int runDownload(const DownloadOptions &options) {
+    TerminalInteraction ui(options.keepExisting ? Answer::No : Answer::Yes);
+    if (!openTesterLink(options.link)) return 1;
+    const auto lines = model::listTesterSites(ui, programRegional());
+    if (!lines) {
+        TorvikCommClose();
+        std::fprintf(stderr, "quillet-cli: the sites of the tester could not be listed\n");
+        return 1;
+    }
+    if (lines->empty()) {
+        TorvikCommClose();
+        ui.message(resourceString(ids::kNoSiteAvailable), MessageIcon::Exclamation, MessageButtons::Ok);
+        return 1;
+    }
+    const auto chosen = chooseLines(*lines, options.sites);
+    if (!chosen || chosen->empty()) {
+        TorvikCommClose();
+        ui.message(resourceString(ids::kNoSelectedSite), MessageIcon::Exclamation, MessageButtons::Ok);
+        return 1;
+    }
+    std::vector<CSite> sites = model::downloadSites(*chosen, ui);
+    TorvikCommClose();
+    if (TerminalInteraction::interrupted())
+        std::fprintf(stderr, "quillet-cli: interrupted; keeping the plugs read so far\n");
+    if (sites.empty()) {
+        std::fprintf(stderr, "quillet-cli: nothing was downloaded\n");
+        return 1;
+    }
+    printSummary(sites);
+    return save(options, std::move(sites), ui);
+}
+
+}  // namespace
+
+void addDownloadCommand(CLI::App &app, int &exitCode) {
+    auto options = std::make_shared<DownloadOptions>();
+    CLI::App *cmd = app.add_subcommand("download", "Download sites of the connected tester into an autotest file");
+    cmd->add_option("-o,--output", options->output, "Autotest file to write (.tat)")->required();
+    cmd->add_option("--sites", options->sites, "Tester site numbers, as \"1,3\", or \"all\"")->capture_default_str();
+    cmd->add_flag("--group", options->group,
+                  "Group into the existing file (sites of the same name take the newer plugs)");
+    cmd->add_flag("--keep-existing", options->keepExisting,
+                  "When grouping without a terminal, keep a file's site of the same name as it is");
+    cmd->add_option_function<std::string>(
+        "--params", [options](const std::string &v) { options->link.params = v; },
+        "Communication parameters, as \"1,38400,n,8,1,n\" (default: the profile's)");
+    cmd->add_option_function<std::string>(
+        "--device", [options](const std::string &v) { options->link.device = v; },
+        "Serial device of the port (default: $TORVIK_COM<n>, else /dev/ttyS<n-1>)");
+    cmd->callback([options, &exitCode] { exitCode = runDownload(*options); });
+}
+
+}  // namespace quillet::cli
