@@ -1,0 +1,87 @@
+#include "export_command.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+
+#include "autotest_file.h"
+#include "list_lines.h"
+#include "profile.h"
+#include "quillet_strings.h"
+#include "site.h"
+#include "text_export.h"
+
+namespace quillet::cli {
+namespace {
+
+struct ExportOptions {
+    std::string input;
+    std::string output;
+    int site = 1;
+    std::string detail = "none";
+    bool append = false;
+};
+
+// The report title the desktop program uses ("Options"/"Title").
+std::string reportTitle() {
+    return readProfileString(profilePath(), "Options", "Title").value_or(resourceString(211));
+}
+
+int fail(int textId) {
+    std::fprintf(stderr, "quillet-cli: %s\n", resourceString(textId));
+    return 1;
+}
+
+int runExport(const ExportOptions &options) {
+    if (options.detail != "none") {
+        std::fprintf(stderr, "quillet-cli: --detail %s: detail lines are not exported yet\n", options.detail.c_str());
+        return 2;
+    }
+    auto file = model::loadAutotestFile<model::CSite>(options.input);
+    if (!file) {
+        std::fprintf(stderr, "quillet-cli: %s\n", file.error().text().c_str());
+        return 1;
+    }
+    const auto &sites = file.value().sites;
+    if (options.site < 1 || static_cast<std::size_t>(options.site) > sites.size()) {
+        std::fprintf(stderr, "quillet-cli: %s holds %zu site(s); there is no site %d\n", options.input.c_str(),
+                     sites.size(), options.site);
+        return 1;
+    }
+    const model::CSite &site = sites[static_cast<std::size_t>(options.site - 1)];
+    const NumberFormat format(programRegional().decimal);
+    const model::SiteVerdicts verdicts(site, format);
+    const autotest::ListContext context{site, verdicts, format, programRegional()};
+    std::vector<const model::CPrise *> listed;
+    for (const auto &plug : site.plugs) listed.push_back(&plug);
+
+    autotest::ExportInput input;
+    input.summaryLines = autotest::siteSummaryLines(context, listed, reportTitle());
+    const std::uint32_t mask = autotest::defaultSyntheticMask(site.standard);
+    input.headingLine = autotest::headingLine(context, mask).text;
+    for (std::size_t i = 0; i < site.plugs.size(); ++i)
+        input.plugLines.push_back(autotest::plugLine(context, site.plugs[i], static_cast<int>(i + 1), mask).text);
+    input.detailedMask = autotest::defaultDetailedMask(site.standard);
+
+    const bool append = options.append && std::filesystem::exists(options.output);
+    const int result =
+        autotest::writeExport(options.output, input, append ? autotest::ExportMode::Append : autotest::ExportMode::Replace);
+    return result == 0 ? 0 : fail(result);
+}
+
+}  // namespace
+
+void addExportCommand(CLI::App &app, int &exitCode) {
+    auto options = std::make_shared<ExportOptions>();
+    CLI::App *cmd = app.add_subcommand("export", "Export one site of an autotest file as tab-separated text");
+    cmd->add_option("input", options->input, "Autotest file (.tat)")->required();
+    cmd->add_option("output", options->output, "Text file to write (.txt)")->required();
+    cmd->add_option("--site", options->site, "Site of the file, from 1")->capture_default_str();
+    cmd->add_option("--detail", options->detail, "Detail lines: none or all")
+        ->check(CLI::IsMember({"none", "all"}))
+        ->capture_default_str();
+    cmd->add_flag("--append", options->append, "Add to the end of an existing file instead of replacing it");
+    cmd->callback([options, &exitCode] { exitCode = runExport(*options); });
+}
+
+}  // namespace quillet::cli

@@ -1,0 +1,368 @@
+#include "verdicts.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+#include "quillet_strings.h"
+#include "tester_reads.h"
+
+namespace quillet::model {
+namespace {
+
+// Tests-mask bits of the standard.
+constexpr std::uint16_t kTestLoop = 0x0004;
+constexpr std::uint16_t kTestLengthDelaySkew = 0x0008;
+constexpr std::uint16_t kTestZc = 0x0020;
+
+std::uint16_t kindTestBit(int kind) {
+    switch (kind) {
+    case kind::kNext: return 0x1000;
+    case kind::kPsNext: return 0x0800;
+    case kind::kElfext: return 0x0400;
+    case kind::kPsElfext: return 0x0200;
+    case kind::kAcr: return 0x0100;
+    case kind::kPsAcr: return 0x0080;
+    case kind::kReturnLoss: return 0x0040;
+    case kind::kAttenuation: return 0x2000;
+    default: return 0;
+    }
+}
+
+std::uint16_t blockWord(const CPrise &plug, std::size_t offset) {
+    return static_cast<std::uint16_t>(plug.block[offset] | (plug.block[offset + 1] << 8));
+}
+
+std::string withoutTrailingBlanks(std::string text) {
+    while (!text.empty() && text.back() == ' ') text.pop_back();
+    return text;
+}
+
+// "*" marks a result within the measurement uncertainty.
+std::string marked(std::string text, bool near) { return near ? withoutTrailingBlanks(std::move(text)) + "*" : text; }
+
+// The rule of a value against a maximum with its uncertainty: pass, and
+// near when within the uncertainty on either side of the limit.
+void judgeMaximum(float value, float limit, float uncertainty, Verdict &v) {
+    v.pass = value <= limit;
+    v.near = v.pass ? value > limit - uncertainty : value <= limit + uncertainty;
+}
+
+bool exempt(const CPrise &plug, int kind, Side side) {
+    const bool tester = side == Side::Tester;
+    if (kind == kind::kReturnLoss) return (tester ? plug.rlTesterExempt : plug.rlRemoteExempt) != 0;
+    if (kind == kind::kNext) return (tester ? plug.nextTesterExempt : plug.nextRemoteExempt) != 0;
+    if (kind == kind::kPsNext) return (tester ? plug.psNextTesterExempt : plug.psNextRemoteExempt) != 0;
+    return false;
+}
+
+std::size_t opticalTableOf(const CCable &cable) {
+    if (!cable.fibreFlag2) return 2;
+    if (!cable.fibreFlag1) return 1;
+    return 0;
+}
+
+}  // namespace
+
+SiteVerdicts::SiteVerdicts(const CSite &site, NumberFormat format) : site_(site), format_(format) {
+    const CNorm &norm = site.standard;
+    for (int p = 0; p < 4 && static_cast<int>(pairs_.size()) < norm.pairCount; ++p) {
+        if (norm.pairMask & (1 << (2 * p))) pairs_.push_back(p);
+    }
+    for (std::size_t i = 0; i < norm.sweep.size() && i < 4; ++i)
+        sweep_[i] = {norm.sweep[i].start, norm.sweep[i].step, norm.sweep[i].lastIndex};
+    for (int k = 0; k < kind::kCount; ++k) {
+        const auto *records = norm.limitCurve(k);
+        hasLimit_[k] = records && records->size() >= 2;
+        if (hasLimit_[k]) limits_[k] = toLinkCurve(*records);
+    }
+}
+
+std::string SiteVerdicts::passText(bool pass, bool near) const {
+    return marked(resourceString(pass ? ids::kPass : ids::kFail), near);
+}
+
+Verdict SiteVerdicts::notMeasured(const char *unit) const {
+    Verdict v;
+    v.text = "####";
+    if (unit && site_.standard.isValueMode()) v.text += unit;
+    return v;
+}
+
+float SiteVerdicts::metresPerNanosecond() const {
+    return static_cast<float>(site_.nvp) / 10.0f * 0.3f / 100.0f;
+}
+
+// The first failing pair fails the measurement; a later failing pair
+// replaces a failure within the uncertainty by its own nearness, while a
+// failure beyond it is final. Before any failure a passing pair within the
+// uncertainty sets near, and later passing pairs never clear it.
+Verdict SiteVerdicts::perPairVerdict(const CPrise &, bool measured, std::uint16_t limit, float u,
+                                     const std::vector<float> &values) const {
+    Verdict v;
+    v.measured = measured;
+    if (!measured || limit == 0) return v;
+    const auto L = static_cast<float>(limit);
+    bool failed = false, near = false;
+    for (float value : values) {
+        if (value <= L) {
+            if (!failed && !near) near = value > L - u;
+        } else if (!failed || near) {
+            failed = true;
+            near = value <= L + u;
+        }
+    }
+    v.pass = !failed;
+    v.near = near;
+    return v;
+}
+
+Verdict SiteVerdicts::mapping(const CPrise &plug) const {
+    Verdict v;
+    if (plug.isVoltageStop()) {
+        v.text = resourceString(ids::kVolt);
+        v.pass = false;
+    } else if (plug.isWiringFailure()) {
+        v.text = resourceString(ids::kFail);
+        v.measured = true;
+        v.pass = false;
+    } else {
+        v.measured = true;
+        const bool fault = (plug.block[0] & 0x80) != 0;
+        const bool shown = !fault || site_.standard.isValueMode() || site_.standard.isOptical();
+        v.pass = shown;
+        v.text = resourceString(shown ? ids::kPass : ids::kSplit);
+    }
+    return v;
+}
+
+Verdict SiteVerdicts::delay(const CPrise &plug) const {
+    if (!isComplete(plug) || !tests(kTestLengthDelaySkew)) return notMeasured(" ns");
+    std::vector<float> values;
+    const bool valueMode = site_.standard.isValueMode();
+    for (int p : pairs_) values.push_back(blockWord(plug, valueMode ? 0 : 9 + 2 * static_cast<std::size_t>(p)));
+    Verdict v = perPairVerdict(plug, true, site_.standard.maxDelay, site_.uncertainties[1], values);
+    v.text = valueMode ? format_.fixed(blockWord(plug, 0), 4, 0) + " ns" : passText(v.pass, false);
+    v.text = marked(v.text, v.near);
+    return v;
+}
+
+Verdict SiteVerdicts::length(const CPrise &plug) const {
+    if (!isComplete(plug) || !tests(kTestLengthDelaySkew)) return notMeasured(" m");
+    const float s = metresPerNanosecond();
+    std::vector<float> values;
+    const bool valueMode = site_.standard.isValueMode();
+    for (int p : pairs_)
+        values.push_back(static_cast<float>(blockWord(plug, valueMode ? 0 : 9 + 2 * static_cast<std::size_t>(p))) * s);
+    Verdict v = perPairVerdict(plug, true, site_.standard.maxLength, site_.uncertainties[0], values);
+    v.text = valueMode ? format_.fixed(static_cast<float>(blockWord(plug, 0)) * s, 4, 1) + " m" : passText(v.pass, false);
+    v.text = marked(v.text, v.near);
+    return v;
+}
+
+Verdict SiteVerdicts::loopResistance(const CPrise &plug) const {
+    if (!isComplete(plug) || !tests(kTestLoop)) return notMeasured(" Ohm");
+    std::vector<float> values;
+    const bool valueMode = site_.standard.isValueMode();
+    if (valueMode) {
+        for (std::size_t i = 0; i < pairs_.size(); ++i) values.push_back(blockWord(plug, 4) / 10.0f);
+    } else {
+        for (int p : pairs_) values.push_back((blockWord(plug, 1 + 2 * static_cast<std::size_t>(p)) >> 1) / 10.0f);
+    }
+    Verdict v = perPairVerdict(plug, true, site_.standard.maxLoopResistance, site_.uncertainties[3], values);
+    v.text = valueMode ? format_.fixed(blockWord(plug, 4) / 10.0, 4, 1) + " Ohm" : passText(v.pass, false);
+    v.text = marked(v.text, v.near);
+    return v;
+}
+
+Verdict SiteVerdicts::skew(const CPrise &plug) const {
+    if (!isComplete(plug) || !tests(kTestLengthDelaySkew)) return notMeasured(nullptr);
+    Verdict v;
+    v.measured = true;
+    const std::uint16_t limit = site_.standard.maxSkew;
+    if (limit != 0) {
+        std::uint32_t smallest = 1000000, largest = 0;
+        const bool valueMode = site_.standard.isValueMode();
+        for (int p : pairs_) {
+            const std::uint32_t d = blockWord(plug, valueMode ? 0 : 9 + 2 * static_cast<std::size_t>(p));
+            smallest = std::min(smallest, d);
+            largest = std::max(largest, d);
+        }
+        const float skewNs = pairs_.empty() ? 0.0f : static_cast<float>(largest - smallest);
+        judgeMaximum(skewNs, limit, site_.uncertainties[2], v);
+    }
+    v.text = passText(v.pass, v.near);
+    return v;
+}
+
+Verdict SiteVerdicts::zc(const CPrise &plug) const {
+    if (!isComplete(plug) || !tests(kTestZc) || !site_.standard.isValueMode()) return notMeasured(" Ohm");
+    Verdict v;
+    v.measured = true;
+    const int measuredZc = plug.block[8];
+    const std::uint16_t tolerance = site_.standard.zcTolerance;
+    if (tolerance != 0) {
+        const auto d = static_cast<float>(std::abs(site_.cable.nominalImpedance - measuredZc));
+        judgeMaximum(d, tolerance, site_.uncertainties[4], v);
+    }
+    v.text = marked(format_.fixed(measuredZc, 4, 0) + " Ohm", v.near);
+    return v;
+}
+
+Verdict SiteVerdicts::frequencyKind(int kind, const CPrise &plug) const {
+    const CNorm &norm = site_.standard;
+    if (!isComplete(plug) || !tests(kindTestBit(kind)) || norm.isValueMode() || norm.isOptical())
+        return notMeasured(nullptr);
+    Verdict v;
+    v.measured = true;
+    if (hasLimit_[kind]) {
+        bool failed = false, near = false;
+        for (Side side : {Side::Tester, Side::Remote}) {
+            if (exempt(plug, kind, side)) continue;
+            for (WorstEntry entry : {WorstEntry::A, WorstEntry::B}) {
+                const auto worst = plug.worstCase(kind, side, entry);
+                if (!worst) continue;  // an entry the kind does not have passes
+                const std::int32_t kHz = TorvikSweepIdxToFrqKHz(sweep_, worst->sweepIndex);
+                std::int16_t auxiliary = 0;
+                std::int32_t clamped = 0;
+                const double limit = TorvikGetGabValAtFrq(kHz, &limits_[kind], &auxiliary, &clamped) / 8.0;
+                const double uncertainty = auxiliary / 8.0;
+                const double margin = kind == kind::kAttenuation ? limit - worst->valueDb() : worst->valueDb() - limit;
+                if (margin < 0) {
+                    failed = true;
+                    near |= margin >= -uncertainty;
+                } else {
+                    near |= margin <= uncertainty;
+                }
+            }
+        }
+        v.pass = !failed;
+        v.near = near;
+    }
+    v.text = passText(v.pass, v.near);
+    return v;
+}
+
+Verdict SiteVerdicts::attenuation(const CPrise &plug) const {
+    if (site_.standard.isOptical()) return opticalAttenuation(plug);
+    return frequencyKind(kind::kAttenuation, plug);
+}
+
+Verdict SiteVerdicts::opticalAttenuation(const CPrise &plug) const {
+    Verdict total;
+    const auto &table = site_.standard.optical[opticalTableOf(site_.cable)];
+    const float u = site_.uncertainties[5];
+    for (std::size_t i = 0; i < 2; ++i) {
+        if (table[i].label == 0) continue;
+        const double limit = table[i].limit / 100.0;
+        const std::string limitText = format_.fixed(limit, 5, 2, true);
+        Verdict entry;
+        entry.measured = isComplete(plug) && tests(kindTestBit(kind::kAttenuation)) && (plug.block[3 * i] & 0x80);
+        if (!entry.measured) {
+            entry.text = "#####";
+        } else {
+            const double value = static_cast<std::int16_t>(blockWord(plug, 3 * i + 1)) / 100.0;
+            entry.pass = limit >= value;
+            entry.near = limit < value ? value <= limit + u : limit - u < value;
+            entry.text = marked(withoutTrailingBlanks(format_.fixed(value, 5, 2)), entry.near);
+        }
+        total.text += entry.text + " dB\t(" + limitText + " dB)\t\t";
+        total.measured |= entry.measured;
+        total.pass &= entry.pass;
+        total.near |= entry.near;
+        total.entries.push_back(std::move(entry));
+    }
+    return total;
+}
+
+Verdict SiteVerdicts::evaluate(Column column, const CPrise &plug) const {
+    switch (column) {
+    case Column::Mapping: return mapping(plug);
+    case Column::Length: return length(plug);
+    case Column::Delay: return delay(plug);
+    case Column::Skew: return skew(plug);
+    case Column::LoopResistance: return loopResistance(plug);
+    case Column::Zc: return zc(plug);
+    case Column::Next: return frequencyKind(kind::kNext, plug);
+    case Column::PsNext: return frequencyKind(kind::kPsNext, plug);
+    case Column::Elfext: return frequencyKind(kind::kElfext, plug);
+    case Column::PsElfext: return frequencyKind(kind::kPsElfext, plug);
+    case Column::Acr: return frequencyKind(kind::kAcr, plug);
+    case Column::PsAcr: return frequencyKind(kind::kPsAcr, plug);
+    case Column::ReturnLoss: return frequencyKind(kind::kReturnLoss, plug);
+    case Column::Attenuation: return attenuation(plug);
+    }
+    return {};
+}
+
+bool SiteVerdicts::plugPassed(const CPrise &plug) { return plug.resultType == 4 || plug.resultType == 5; }
+
+bool SiteVerdicts::plugNear(const CPrise &plug) const {
+    for (int c = static_cast<int>(Column::Length); c < kColumnCount; ++c) {
+        if (evaluate(static_cast<Column>(c), plug).near) return true;
+    }
+    return false;
+}
+
+bool SiteVerdicts::plugFailedNear(const CPrise &plug) const {
+    bool near = false;
+    if (!mapping(plug).pass) return false;
+    for (int c = static_cast<int>(Column::Length); c < kColumnCount; ++c) {
+        const Verdict v = evaluate(static_cast<Column>(c), plug);
+        if (!v.pass && !v.near) return false;
+        near |= v.near;
+    }
+    return near;
+}
+
+Tally SiteVerdicts::tally(const std::vector<const CPrise *> &plugs) const {
+    Tally t;
+    for (const CPrise *plug : plugs) {
+        ++t.tested;
+        if (plugPassed(*plug)) {
+            if (plugNear(*plug)) ++t.passedNear;
+        } else {
+            ++t.failed;
+            if (plugFailedNear(*plug)) ++t.failedNear;
+        }
+    }
+    t.passed = t.tested - t.failed;
+    return t;
+}
+
+std::string maskedPlugId(const std::string &id, const std::string &mask) {
+    std::string key;
+    std::size_t idPos = 0, maskPos = 0;
+    for (std::size_t q; (q = mask.find('?', maskPos)) != std::string::npos;) {
+        const std::size_t span = q - maskPos;
+        key += id.substr(idPos, std::min(span, id.size() > idPos ? id.size() - idPos : 0));
+        idPos = std::min(id.size(), idPos + span + 1);
+        maskPos = q + 1;
+    }
+    if (idPos < id.size()) key += id.substr(idPos);
+    return key;
+}
+
+void sortPlugs(CSite &site, int criterion, const std::string &idMask, bool ascending, NumberFormat format) {
+    const SiteVerdicts verdicts(site, format);
+    auto key = [&](const CPrise &plug) -> std::string {
+        if (criterion == 2) return verdicts.mapping(plug).text;
+        if (criterion >= 3 && criterion <= 15) return verdicts.evaluate(static_cast<Column>(criterion - 2), plug).text;
+        return maskedPlugId(plug.plugId, idMask);
+    };
+    auto before = [&](const CPrise &a, const CPrise &b) {
+        if (criterion == 16) return ascending ? a.testTime < b.testTime : a.testTime > b.testTime;
+        const std::string ka = key(a), kb = key(b);
+        return ascending ? ka < kb : ka > kb;
+    };
+    auto &plugs = site.plugs;
+    for (std::size_t i = 0; i < plugs.size(); ++i) {
+        std::size_t best = i;
+        for (std::size_t j = i + 1; j < plugs.size(); ++j) {
+            if (before(plugs[j], plugs[best])) best = j;
+        }
+        if (best != i) std::swap(plugs[i], plugs[best]);
+    }
+}
+
+}  // namespace quillet::model

@@ -1,0 +1,298 @@
+// The verdicts of a site on its plugs, on small hand-made sites: the
+// per-pair rule, skew, Zc, mapping, the frequency kinds against limit
+// curves with their uncertainty, optical attenuation, the tally and sorts.
+#include <gtest/gtest.h>
+
+#include "verdicts.h"
+
+namespace {
+
+using namespace quillet::model;
+using quillet::NumberFormat;
+
+constexpr std::uint16_t kAllTests = 0x3FFF;
+
+// A copper site on a flat sweep: sweep index i is (i + 1) MHz.
+CSite copperSite() {
+    CSite site;
+    site.nvp = 690;
+    site.standard.pairCount = 4;
+    site.standard.pairMask = 0x55;
+    site.standard.testsMask = kAllTests;
+    site.standard.maxLength = 90;
+    site.standard.maxDelay = 470;
+    site.standard.maxSkew = 45;
+    site.standard.maxLoopResistance = 10;
+    site.standard.sweep = {{60, 60, 99}};
+    return site;
+}
+
+// A flat limit of `db` with an uncertainty of `uncertaintyDb` over 1..100 MHz.
+std::vector<LimitRecord> flatLimit(double db, double uncertaintyDb) {
+    const auto value = static_cast<std::uint16_t>(db * 8);
+    const auto aux = static_cast<std::uint8_t>(uncertaintyDb * 8);
+    return {{3, 0, 0, 0}, {60, 0, value, aux}, {6000, 0, value, aux}};
+}
+
+void setLimit(CSite &site, int kind, std::vector<LimitRecord> records) {
+    site.standard.limits[static_cast<std::size_t>(CNorm::limitIndexOfKind(kind))] = std::move(records);
+}
+
+CPrise completePlug() {
+    CPrise plug;
+    plug.resultType = 5;
+    return plug;
+}
+
+void setWord(CPrise &plug, std::size_t offset, std::uint16_t value) {
+    plug.block[offset] = static_cast<std::uint8_t>(value & 0xFF);
+    plug.block[offset + 1] = static_cast<std::uint8_t>(value >> 8);
+}
+
+void setDelays(CPrise &plug, std::array<std::uint16_t, 4> delays) {
+    for (std::size_t p = 0; p < 4; ++p) setWord(plug, 9 + 2 * p, delays[p]);
+}
+
+// Writes a worst-case entry where the plug keeps it, found by asking the
+// plug which block bytes it reads.
+void setWorstCase(CPrise &plug, int kind, Side side, WorstEntry entry, int pair, double db, int index) {
+    CPrise probe;
+    for (std::size_t i = 0; i < probe.block.size(); ++i) probe.block[i] = static_cast<std::uint8_t>(i);
+    const auto where = probe.worstCaseBytes(kind, side, entry);
+    ASSERT_TRUE(where.has_value());
+    const std::size_t at = (*where)[0];
+    const auto raw = static_cast<int>(db * 8 + 160);
+    plug.block[at] = static_cast<std::uint8_t>((pair << 4) | (((raw >> 8) & 3) << 2) | ((index >> 8) & 3));
+    plug.block[at + 1] = static_cast<std::uint8_t>(raw & 0xFF);
+    plug.block[at + 2] = static_cast<std::uint8_t>(index & 0xFF);
+}
+
+// The same worst case in every entry the kind has, at 10 MHz.
+void setAllWorstCases(CPrise &plug, int kind, double db) {
+    for (Side side : {Side::Tester, Side::Remote}) {
+        for (WorstEntry entry : {WorstEntry::A, WorstEntry::B}) {
+            if (plug.worstCaseBytes(kind, side, entry)) setWorstCase(plug, kind, side, entry, 1, db, 9);
+        }
+    }
+}
+
+struct PerPairCase {
+    std::array<std::uint16_t, 4> delays;
+    const char *delayText;
+    const char *lengthText;
+};
+
+class PerPairRule : public ::testing::TestWithParam<PerPairCase> {};
+
+TEST_P(PerPairRule, FirstFailureDecidesUnlessItWasWithinTheUncertainty) {
+    const CSite site = copperSite();
+    CPrise plug = completePlug();
+    setDelays(plug, GetParam().delays);
+    const SiteVerdicts verdicts(site, NumberFormat());
+    EXPECT_EQ(verdicts.delay(plug).text, GetParam().delayText);
+    EXPECT_EQ(verdicts.length(plug).text, GetParam().lengthText);
+}
+
+// Delay limit 470 ns, u = 25; length limit 90 m, u = 4, at 0.207 m/ns.
+INSTANTIATE_TEST_SUITE_P(Delays, PerPairRule,
+                         ::testing::Values(PerPairCase{{400, 480, 410, 405}, "FAIL*", "FAIL"},
+                                           PerPairCase{{400, 500, 480, 405}, "FAIL", "FAIL"},
+                                           PerPairCase{{455, 480, 400, 400}, "FAIL*", "FAIL"},
+                                           PerPairCase{{440, 400, 400, 400}, "PASS", "FAIL*"},   // 91.08 m
+                                           PerPairCase{{460, 400, 400, 400}, "PASS*", "FAIL"},   // 95.22 m
+                                           PerPairCase{{300, 310, 320, 330}, "PASS", "PASS"},
+                                           PerPairCase{{420, 300, 300, 300}, "PASS", "PASS*"}));  // 86.9 m
+
+TEST(PerPairRule, OnlyThePairsOfTheMaskCount) {
+    CSite site = copperSite();
+    site.standard.pairMask = 0x05;  // pairs 1 and 2
+    site.standard.pairCount = 4;
+    CPrise plug = completePlug();
+    setDelays(plug, {300, 300, 900, 900});
+    EXPECT_EQ(SiteVerdicts(site, NumberFormat()).delay(plug).text, "PASS");
+    site.standard.pairMask = 0x55;
+    site.standard.pairCount = 2;  // the count caps the mask
+    EXPECT_EQ(SiteVerdicts(site, NumberFormat()).delay(plug).text, "PASS");
+}
+
+TEST(LoopResistance, IgnoresTheFlagBit) {
+    CSite site = copperSite();
+    CPrise plug = completePlug();
+    for (std::size_t p = 0; p < 4; ++p) setWord(plug, 1 + 2 * p, 0x00C9);  // (0xC9 >> 1) / 10 = 10.0
+    const Verdict v = SiteVerdicts(site, NumberFormat()).loopResistance(plug);
+    EXPECT_TRUE(v.pass);
+    EXPECT_TRUE(v.near);  // 10.0 > 10 - 0.2
+    EXPECT_EQ(v.text, "PASS*");
+}
+
+TEST(Skew, SpreadOfTheDelaysAgainstTheLimit) {
+    CSite site = copperSite();
+    CPrise plug = completePlug();
+    setDelays(plug, {400, 450, 410, 405});  // 50 ns against 45, u = 10
+    EXPECT_EQ(SiteVerdicts(site, NumberFormat()).skew(plug).text, "FAIL*");
+    site.standard.maxSkew = 0;
+    EXPECT_EQ(SiteVerdicts(site, NumberFormat()).skew(plug).text, "PASS");
+}
+
+TEST(NotMeasured, IncompleteResultsAndMissingTestsShowHashes) {
+    CSite site = copperSite();
+    CPrise plug = completePlug();
+    const SiteVerdicts verdicts(site, NumberFormat());
+    EXPECT_EQ(verdicts.zc(plug).text, "####");  // Zc outside value mode
+    plug.resultType = 1;
+    const Verdict length = verdicts.length(plug);
+    EXPECT_EQ(length.text, "####");
+    EXPECT_FALSE(length.measured);
+    EXPECT_TRUE(length.pass);
+}
+
+TEST(ValueMode, TextsCarryValuesAndUnits) {
+    CSite site = copperSite();
+    site.standard.flags = 0x04;
+    site.standard.zcTolerance = 15;
+    site.cable.nominalImpedance = 100;
+    CPrise plug = completePlug();
+    setWord(plug, 0, 400);  // delay, ns
+    setWord(plug, 4, 105);  // loop resistance, 0.1 ohm
+    plug.block[8] = 112;    // measured Zc
+    const SiteVerdicts verdicts(site, NumberFormat(','));
+    EXPECT_EQ(verdicts.delay(plug).text, " 400 ns");
+    EXPECT_EQ(verdicts.length(plug).text, "82,8 m");
+    EXPECT_EQ(verdicts.loopResistance(plug).text, "10,5 Ohm");  // 10.5 against 10 fails beyond u = 0.2
+    EXPECT_EQ(verdicts.zc(plug).text, " 112 Ohm*");             // |100 - 112| = 12 against 15, u = 5: near
+    plug.resultType = 0;
+    EXPECT_EQ(verdicts.length(plug).text, "#### m");
+}
+
+TEST(Mapping, VoltageWiringAndSplitPairs) {
+    CSite site = copperSite();
+    CPrise plug = completePlug();
+    const SiteVerdicts verdicts(site, NumberFormat());
+    EXPECT_EQ(verdicts.mapping(plug).text, "PASS");
+    plug.block[0] = 0x80;
+    EXPECT_EQ(verdicts.mapping(plug).text, "S");
+    EXPECT_FALSE(verdicts.mapping(plug).pass);
+    plug.resultType = 1;
+    EXPECT_EQ(verdicts.mapping(plug).text, "FAIL");
+    EXPECT_TRUE(verdicts.mapping(plug).measured);
+    plug.resultType = 0;
+    const Verdict volt = verdicts.mapping(plug);
+    EXPECT_EQ(volt.text, "VOLT");
+    EXPECT_FALSE(volt.measured);
+    EXPECT_FALSE(volt.pass);
+}
+
+struct KindCase {
+    int kind;
+    double limitDb, uncertaintyDb, valueDb;
+    const char *text;
+};
+
+class FrequencyKind : public ::testing::TestWithParam<KindCase> {};
+
+TEST_P(FrequencyKind, MarginAgainstTheLimitAndItsUncertainty) {
+    const KindCase &c = GetParam();
+    CSite site = copperSite();
+    setLimit(site, c.kind, flatLimit(c.limitDb, c.uncertaintyDb));
+    CPrise plug = completePlug();
+    setAllWorstCases(plug, c.kind, c.valueDb);
+    const Verdict v = SiteVerdicts(site, NumberFormat()).frequencyKind(c.kind, plug);
+    EXPECT_EQ(v.text, c.text);
+    EXPECT_TRUE(v.measured);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Margins, FrequencyKind,
+    ::testing::Values(KindCase{kind::kNext, 35.0, 1.0, 35.5, "PASS*"}, KindCase{kind::kNext, 35.0, 1.0, 36.125, "PASS"},
+                      KindCase{kind::kNext, 35.0, 1.0, 36.0, "PASS*"},  // margin equal to the uncertainty
+                      KindCase{kind::kNext, 35.0, 0.0, 35.0, "PASS*"},  // margin 0 passes, and is within 0
+                      KindCase{kind::kNext, 35.0, 1.0, 33.875, "FAIL"}, KindCase{kind::kNext, 35.0, 1.0, 34.5, "FAIL*"},
+                      KindCase{kind::kAttenuation, 20.5, 0.5, 21.0, "FAIL*"},
+                      KindCase{kind::kAttenuation, 20.5, 0.25, 21.0, "FAIL"},
+                      KindCase{kind::kAttenuation, 20.5, 0.25, 19.0, "PASS"}));
+
+TEST(FrequencyKinds, ExemptSidesAndMissingLimitsPass) {
+    CSite site = copperSite();
+    setLimit(site, kind::kReturnLoss, flatLimit(20.0, 1.0));
+    CPrise plug = completePlug();
+    setWorstCase(plug, kind::kReturnLoss, Side::Tester, WorstEntry::B, 0, 5.0, 3);
+    setWorstCase(plug, kind::kReturnLoss, Side::Remote, WorstEntry::B, 0, 5.0, 3);
+    const SiteVerdicts failing(site, NumberFormat());
+    EXPECT_EQ(failing.frequencyKind(kind::kReturnLoss, plug).text, "FAIL");
+    plug.rlTesterExempt = plug.rlRemoteExempt = 1;
+    const Verdict exempt = failing.frequencyKind(kind::kReturnLoss, plug);
+    EXPECT_EQ(exempt.text, "PASS");
+    EXPECT_TRUE(exempt.measured);
+    // No NEXT limit curve: measured, always PASS.
+    setAllWorstCases(plug, kind::kNext, 1.0);
+    EXPECT_EQ(failing.frequencyKind(kind::kNext, plug).text, "PASS");
+}
+
+TEST(OpticalAttenuation, EachEntryOfTheCablesTable) {
+    CSite site;
+    site.standard.flags = 0x08;
+    site.standard.testsMask = 0x2000;
+    site.standard.optical[2] = {OpticalLimit{850, 250}, OpticalLimit{1300, 150}};  // 2.5 and 1.5 dB
+    site.uncertainties[5] = 0.2f;
+    CPrise plug = completePlug();
+    plug.block[0] = 0x80;
+    setWord(plug, 1, 180);  // 1.80 dB: passes
+    plug.block[3] = 0x80;
+    setWord(plug, 4, 160);  // 1.60 dB against 1.5: fails within 0.2
+    const Verdict v = SiteVerdicts(site, NumberFormat()).attenuation(plug);
+    EXPECT_EQ(v.text, " 1.80 dB\t(2.50 dB)\t\t 1.60* dB\t(1.50 dB)\t\t");
+    ASSERT_EQ(v.entries.size(), 2u);
+    EXPECT_TRUE(v.entries[0].pass);
+    EXPECT_FALSE(v.entries[1].pass);
+    EXPECT_TRUE(v.entries[1].near);
+    EXPECT_FALSE(v.pass);
+    plug.block[3] = 0;  // second loss not measured
+    EXPECT_EQ(SiteVerdicts(site, NumberFormat()).attenuation(plug).text,
+              " 1.80 dB\t(2.50 dB)\t\t##### dB\t(1.50 dB)\t\t");
+}
+
+TEST(Tally, CountsPassesFailuresAndThoseNearTheUncertainty) {
+    CSite site = copperSite();
+    std::vector<CPrise> plugs(4, completePlug());
+    setDelays(plugs[0], {300, 300, 300, 300});  // passed
+    setDelays(plugs[1], {460, 300, 300, 300});  // passed near
+    plugs[2].resultType = 2;
+    setDelays(plugs[2], {480, 300, 300, 300});  // failed near
+    plugs[3].resultType = 2;
+    setDelays(plugs[3], {600, 300, 300, 300});  // failed beyond
+    std::vector<const CPrise *> listed;
+    for (const auto &p : plugs) listed.push_back(&p);
+    site.standard.maxLength = 0;  // keep length and skew out of it
+    site.standard.maxSkew = 0;
+    const Tally t = SiteVerdicts(site, NumberFormat()).tally(listed);
+    EXPECT_EQ(t.tested, 4);
+    EXPECT_EQ(t.failed, 2);
+    EXPECT_EQ(t.passed, 2);
+    EXPECT_EQ(t.passedNear, 1);
+    EXPECT_EQ(t.failedNear, 1);
+}
+
+TEST(SortPlugs, MaskedIdsTimesAndTies) {
+    EXPECT_EQ(maskedPlugId("A1-03", "?" "?-"), "-03");
+    EXPECT_EQ(maskedPlugId("A07", "?XX"), "07");
+    EXPECT_EQ(maskedPlugId("AB", ""), "AB");
+    CSite site = copperSite();
+    for (auto [id, time] : {std::pair{"A07", 30u}, {"B03", 10u}, {"C11", 20u}}) {
+        CPrise p = completePlug();
+        p.plugId = id;
+        p.testTime = time;
+        site.plugs.push_back(p);
+    }
+    sortPlugs(site, 1, "?XX", true, NumberFormat());
+    EXPECT_EQ(site.plugs[0].plugId, "B03");
+    EXPECT_EQ(site.plugs[2].plugId, "C11");
+    sortPlugs(site, 16, "", false, NumberFormat());
+    EXPECT_EQ(site.plugs[0].plugId, "A07");  // newest first
+    sortPlugs(site, 16, "", true, NumberFormat());
+    EXPECT_EQ(site.plugs[0].plugId, "B03");
+    sortPlugs(site, 3, "", true, NumberFormat());  // equal length texts keep their order
+    EXPECT_EQ(site.plugs[0].plugId, "B03");
+    EXPECT_EQ(site.plugs[1].plugId, "C11");
+}
+
+}  // namespace
