@@ -2,13 +2,23 @@
 // windows.
 #include <CLI/CLI.hpp>
 
+#include "download_command.h"
+#include "dump_command.h"
+#include "export_command.h"
 #include "identify_command.h"
+#include "info_command.h"
+#include "resave_command.h"
 
 int main(int argc, char **argv) {
     CLI::App app{"quillet-cli: batch work with the Torvik tester and Quillet files"};
     app.require_subcommand(1);
     int exitCode = 0;
     quillet::cli::addIdentifyCommand(app, exitCode);
+    quillet::cli::addDownloadCommand(app, exitCode);
+    quillet::cli::addExportCommand(app, exitCode);
+    quillet::cli::addInfoCommand(app, exitCode);
+    quillet::cli::addDumpCommand(app, exitCode);
+    quillet::cli::addResaveCommand(app, exitCode);
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError &e) {

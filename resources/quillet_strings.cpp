@@ -9,13 +9,84 @@ struct NumberedString {
 };
 
 constexpr NumberedString kStrings[] = {
+    {206, "Length"},
+    {272, "Delay"},
+    {273, "Loop Resistance"},
+    {124, "ACR"},
+    {156, "Unable to create file"},
+    {159, "Comment"},
+    {163, "Mapping"},
+    {165, "Certification Standard"},
+    {169, "S/N"},
+    {170, "Revision"},
+    {171, "User"},
+    {172, "Company"},
+    {173, "TESTED PLUGS"},
+    {175, "FAILED"},
+    {177, "Plug Id"},
+    {179, "Map."},
+    {181, "Leng."},
+    {182, "LoopR"},
+    {183, "Att."},
+    {185, "Date"},
+    {210, "Skew"},
+    {211, "CERTIFICATION REPORT"},
+    {212, "Unable to write the site data into the file"},
+    {213, "Unable to write the plugs data into the file"},
+    {234, "PASSED"},
+    {244, "%1 NEAR THE MEASUREMENT UNCERTAINTY"},
+    {250, "Delay"},
+    {251, "NEXT"},
+    {252, "PSNEXT"},
+    {253, "ELFEXT"},
+    {254, "PSELF."},
+    {255, "PSACR"},
+    {256, "R.Loss"},
+    {280, "SITE"},
+    {293, "True NVP"},
+    {294, "Plug"},
+    {302, "C"},
+    {ids::kAppTitle, "Quillet"},
+    {ids::kAutotestDocStrings,
+     "\nTest\nAutotest Document\nAutotest Files (*.tat)\n.tat\nQuillet.Autotest.Document\nQuillet Autotest Document"},
+    {ids::kGraphDocStrings,
+     "\nGraph\nGraph Document\nGraph Files (*.frt)\n.frt\nQuillet.Graph.Document\nQuillet Graph Document"},
+    {ids::kNormDocStrings,
+     "\nStandard\nStandard Document\nStandards Files (*.nrm)\n.nrm\nQuillet.Norm.Document\nQuillet Norm Document"},
+    {ids::kProfileRoot, "Olbrin Applications"},
     {ids::kPleaseWait, "Please wait..."},
     {ids::kUnableToCommunicate,
      "Unable to communicate with the tester!\n\nPlease check if:\n. The Measuring Unit is on,\n"
      ". The Measuring Unit is NOT connected to the Remote Unit.\n\n"
      "Otherwise, do you want to modify the communication parameters?"},
     {ids::kSearchingSites, "Searching sites..."},
+    {ids::kSelectSitesDisplayed, "Select sites to be displayed"},
+    {ids::kDisplayFile, "file \"%1\""},
+    {ids::kDisplay, "Display"},
+    {ids::kDisplayAll, "Display &all"},
+    {ids::kNoSelection, "No selection has been done"},
+    {ids::kFullDeletingNotAllowed, "Full deleting not allowed"},
+    {ids::kSitesWillBeDeleted,
+     "Selected sites will be deleted from the file \"%1\" when exiting from this dialog box."},
     {ids::kNr, "Nr"},
+    {ids::kNoSiteAvailable, "No site available in the unit"},
+    {ids::kNoSelectedSite, "No selected site"},
+    {ids::kUnableToReadSite, "Unable to read site \"%1\""},
+    {ids::kNoAutotestData, "Site %1 has no autotest data"},
+    {ids::kReplaceSiteData,
+     "Destination file already have data for the site \"%1\".\nDo you want to replace this site data with most "
+     "recent data ?"},
+    {ids::kForTheSite, "for the site:"},
+    {ids::kReadingPlugs, "Readings plugs..."},
+    {ids::kUnableToReadPlugIndex, "Unable to read plug index \"%1\" from site \"%2\""},
+    {ids::kLimit, "Limit"},
+    {ids::kPass, "PASS"},
+    {ids::kFail, "FAIL"},
+    {ids::kSplit, "S"},
+    {ids::kVolt, "VOLT"},
+    {ids::kSiteCorrupted,
+     "Site \"%1\" data seems to be corrupted in the unit.\n\nAfter data saving, the unit memory may have to be "
+     "reformatted."},
     {ids::kUnableToReadTesterInfo, "Unable to read tester information"},
     {ids::kPort, "Port"},
     {ids::kTester, "Tester"},
@@ -23,6 +94,8 @@ constexpr NumberedString kStrings[] = {
     {ids::kIdentifyingTester, "Identifying the connected tester"},
     {ids::kNewerVersionNeeded,
      "In order to get the whole data of TORVIK, you need to install a newer version of Quillet"},
+    {ids::kVersion, "Version"},
+    {ids::kAppTitleFramework, "Quillet"},
 };
 
 }  // namespace
@@ -32,6 +105,20 @@ const char *resourceString(int id) {
         if (entry.id == id) return entry.text;
     }
     return "";
+}
+
+std::string formatResource(int id, const std::string &first, const std::string &second) {
+    const std::string text = resourceString(id);
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '%' && i + 1 < text.size() && (text[i + 1] == '1' || text[i + 1] == '2')) {
+            out += text[i + 1] == '1' ? first : second;
+            ++i;
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
 }
 
 }  // namespace quillet
