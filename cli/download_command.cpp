@@ -13,6 +13,7 @@
 #include "terminal_interaction.h"
 #include "tester_session.h"
 #include "torvlink.h"
+#include "verdicts.h"
 
 namespace quillet::cli {
 namespace {
@@ -45,9 +46,14 @@ std::optional<std::vector<std::string>> chooseLines(const std::vector<std::strin
     return chosen;
 }
 
+// Per site: plugs tested, passed (result 4 or 5) and failed.
 void printSummary(const std::vector<CSite> &sites) {
-    for (const CSite &site : sites)
-        std::fprintf(stderr, "  %s: %zu plugs\n", toTerminal(site.name).c_str(), site.plugs.size());
+    for (const CSite &site : sites) {
+        std::size_t passed = 0;
+        for (const auto &plug : site.plugs) passed += model::SiteVerdicts::plugPassed(plug) ? 1 : 0;
+        std::printf("  %-16s %3zu plugs tested, %3zu passed, %3zu failed\n", toTerminal(site.name).c_str(),
+                    site.plugs.size(), passed, site.plugs.size() - passed);
+    }
 }
 
 // Saves into OUT: the downloaded sites alone, or grouped into the file's.
