@@ -5,31 +5,17 @@
 
 #include "identification_text.h"
 #include "quillet_strings.h"
+#include "tester_identification.h"
 #include "tester_session.h"
 #include "torvlink.h"
 
 namespace quillet::cli {
 namespace {
 
-bool readIdentification(TesterIdentification &id) {
-    id.portName = TorvikCommGetPort();
-    id.rate = TorvikCommGetRate();
-    char maker[32], model[29], serial[20], revision[5];
-    if (TorvikGetId(maker, model, serial, revision) != 0) return false;
-    char user[17], company[17];
-    if (TorvikGetUserId(user, company) != 0) return false;
-    id.model = model;
-    id.serial = serial;
-    id.revision = revision;
-    id.user = user;
-    id.company = company;
-    return true;
-}
-
 int runIdentify(const LinkOptions &options) {
     TesterIdentification id;
     const bool opened = openTesterLink(options);
-    const bool read = opened && readIdentification(id);
+    const bool read = opened && readTesterIdentification(id);
     TorvikCommClose();
     if (!read) {
         std::fprintf(stderr, "quillet-cli: %s\n", resourceString(ids::kUnableToReadTesterInfo));

@@ -4,6 +4,7 @@
 
 #include "profile.h"
 #include "quillet_strings.h"
+#include "tester_text.h"
 #include "torvlink.h"
 #include "version_check.h"
 
@@ -15,18 +16,7 @@ CommParams resolveCommParams(const LinkOptions &options) {
     return parseCommParameters(stored.value_or(kDefaultCommParameters));
 }
 
-std::string toTerminal(const std::string &ansi) {
-    std::string out;
-    for (unsigned char c : ansi) {
-        if (c < 0x80) {
-            out += static_cast<char>(c);
-        } else {  // Latin-1 part of Windows-1252; the rest is rare in tester texts
-            out += static_cast<char>(0xC0 | (c >> 6));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        }
-    }
-    return out;
-}
+std::string toTerminal(const std::string &ansi) { return cp1252ToUtf8(ansi); }
 
 namespace {
 

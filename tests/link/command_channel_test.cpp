@@ -10,10 +10,6 @@ using torvik::sim::Command;
 using torvik::sim::Reply;
 using torvik::sim::TesterError;
 
-void replyWith(torvik::sim::Simulator &tester, const std::string &name, Reply reply) {
-    tester.addCommand(name, [reply](const Command &, TesterError &) { return reply; });
-}
-
 TEST_F(SimulatedTester, TesterErrorIsShownWithTheLastCommandAndCleared) {
     startTester();
     openQuietly();

@@ -11,7 +11,7 @@ using torvik::sim::Reply;
 using torvik::sim::TesterError;
 
 void replyWith(torvik::sim::Simulator &tester, const std::string &name, const std::string &line) {
-    tester.addCommand(name, [line](const Command &, TesterError &) { return Reply::line(line); });
+    ::replyWith(tester, name, Reply::line(line));
 }
 
 TEST_F(SimulatedTester, IdentityProductAndUserOfTheDemoUnit) {

@@ -12,10 +12,6 @@ using torvik::sim::Command;
 using torvik::sim::Reply;
 using torvik::sim::TesterError;
 
-void replyWith(torvik::sim::Simulator &tester, const std::string &name, Reply reply) {
-    tester.addCommand(name, [reply](const Command &, TesterError &) { return reply; });
-}
-
 std::string bytes(std::initializer_list<int> values) {
     std::string out;
     for (int v : values) out += static_cast<char>(v);

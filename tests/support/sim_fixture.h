@@ -10,6 +10,11 @@
 #include "simulator.h"
 #include "torvlink.h"
 
+// The tester answers a command with this reply from now on.
+inline void replyWith(torvik::sim::Simulator &tester, const std::string &name, torvik::sim::Reply reply) {
+    tester.addCommand(name, [reply](const torvik::sim::Command &, torvik::sim::TesterError &) { return reply; });
+}
+
 struct RaisedMessage {
     std::string caption;
     std::string text;
