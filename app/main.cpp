@@ -3,11 +3,15 @@
 
 #include "quillet_app.h"
 #include "tool_icons.h"
+#include "profile.h"
+#include "regional_profile.h"
 
 int main(int argc, char **argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quillet"));
     QApplication::setWindowIcon(quillet::applicationIcon());
+    // Dates and numbers follow the user's regional settings, read once.
+    quillet::loadProgramRegional(quillet::profilePath());
     // QApplication has taken its own options out of argv by now.
     QStringList arguments;
     for (int i = 1; i < argc; ++i) arguments.append(QString::fromLocal8Bit(argv[i]));

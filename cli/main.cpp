@@ -7,11 +7,14 @@
 #include "export_command.h"
 #include "identify_command.h"
 #include "info_command.h"
+#include "profile.h"
+#include "regional_profile.h"
 #include "resave_command.h"
 
 int main(int argc, char **argv) {
     CLI::App app{"quillet-cli: batch work with the Torvik tester and Quillet files"};
     app.require_subcommand(1);
+    quillet::loadProgramRegional(quillet::profilePath());
     int exitCode = 0;
     quillet::cli::addIdentifyCommand(app, exitCode);
     quillet::cli::addDownloadCommand(app, exitCode);
