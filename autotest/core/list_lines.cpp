@@ -12,7 +12,7 @@ using model::CPrise;
 using model::Column;
 using model::Verdict;
 
-struct ColumnSpec {
+struct ColumnEntry {
     std::uint32_t bit;
     Column column;
     int heading;           // resource string of the synthetic heading
@@ -21,7 +21,7 @@ struct ColumnSpec {
 
 constexpr std::uint16_t kLengthDelay = 0x0008;
 
-constexpr ColumnSpec kColumns[] = {
+constexpr ColumnEntry kColumns[] = {
     {column::kMapping, Column::Mapping, 179, 0x0003},
     {column::kLength, Column::Length, 181, kLengthDelay},
     {column::kDelay, Column::Delay, 250, kLengthDelay},
@@ -38,7 +38,7 @@ constexpr ColumnSpec kColumns[] = {
     {column::kAttenuation, Column::Attenuation, 183, 0x2000},
 };
 
-bool isPairColumn(const ColumnSpec &spec) { return spec.bit >= (1u << 6) && spec.bit <= (1u << 18); }
+bool isPairColumn(const ColumnEntry &entry) { return entry.bit >= (1u << 6) && entry.bit <= (1u << 18); }
 
 void addField(ListLine &line, const std::string &text, FieldColour colour) {
     line.text += "\t" + text;
@@ -88,21 +88,21 @@ void addIfNotEmpty(std::vector<std::string> &lines, const std::string &prefix, c
 
 std::uint32_t defaultSyntheticMask(const model::CNorm &standard) {
     std::uint32_t mask = 0;
-    for (const auto &spec : kColumns) {
-        if (!(standard.testsMask & spec.tested)) continue;
-        if (spec.column == Column::Skew && standard.isValueMode()) continue;
-        mask |= spec.bit;
+    for (const auto &entry : kColumns) {
+        if (!(standard.testsMask & entry.tested)) continue;
+        if (entry.column == Column::Skew && standard.isValueMode()) continue;
+        mask |= entry.bit;
     }
     return mask;
 }
 
 std::uint32_t defaultDetailedMask(const model::CNorm &standard) {
     std::uint32_t mask = 0;
-    for (const auto &spec : kColumns) {
-        if (!(standard.testsMask & spec.tested)) continue;
-        if (spec.column == Column::Skew || spec.column == Column::Zc) continue;
-        mask |= spec.bit;
-        if (isPairColumn(spec)) mask |= spec.bit << 1;  // the remote side's item
+    for (const auto &entry : kColumns) {
+        if (!(standard.testsMask & entry.tested)) continue;
+        if (entry.column == Column::Skew || entry.column == Column::Zc) continue;
+        mask |= entry.bit;
+        if (isPairColumn(entry)) mask |= entry.bit << 1;  // the remote side's item
     }
     return mask;
 }
@@ -163,13 +163,13 @@ ListLine headingLine(const ListContext &c, std::uint32_t mask) {
     addField(line, resourceString(177), FieldColour::Normal);
     addField(line, resourceString(302), FieldColour::Normal);
     const model::CNorm &norm = c.site.standard;
-    for (const auto &spec : kColumns) {
-        if (!(mask & spec.bit)) continue;
-        addField(line, spec.column == Column::Zc ? std::string("Zc") : resourceString(spec.heading),
+    for (const auto &entry : kColumns) {
+        if (!(mask & entry.bit)) continue;
+        addField(line, entry.column == Column::Zc ? std::string("Zc") : resourceString(entry.heading),
                  FieldColour::Normal);
-        if (norm.isValueMode() && spec.column == Column::Length)
+        if (norm.isValueMode() && entry.column == Column::Length)
             addField(line, limitField(norm.maxLength, " m"), FieldColour::Limit);
-        if (norm.isValueMode() && spec.column == Column::LoopResistance)
+        if (norm.isValueMode() && entry.column == Column::LoopResistance)
             addField(line, limitField(norm.maxLoopResistance, " Ohm"), FieldColour::Limit);
     }
     addField(line, resourceString(185), FieldColour::Normal);
@@ -187,12 +187,12 @@ ListLine plugLine(const ListContext &c, const CPrise &plug, int number, std::uin
              model::SiteVerdicts::plugPassed(plug) ? FieldColour::Pass : FieldColour::Fail);
     addField(line, plug.hasAnyCurve() ? "~" : " ", FieldColour::Normal);
     const model::CNorm &norm = c.site.standard;
-    for (const auto &spec : kColumns) {
-        if (!(mask & spec.bit)) continue;
-        addVerdict(line, c.verdicts.evaluate(spec.column, plug));
-        if (norm.isValueMode() && spec.column == Column::Length)
+    for (const auto &entry : kColumns) {
+        if (!(mask & entry.bit)) continue;
+        addVerdict(line, c.verdicts.evaluate(entry.column, plug));
+        if (norm.isValueMode() && entry.column == Column::Length)
             addField(line, limitField(norm.maxLength, " m"), FieldColour::Limit);
-        if (norm.isValueMode() && spec.column == Column::LoopResistance)
+        if (norm.isValueMode() && entry.column == Column::LoopResistance)
             addField(line, limitField(norm.maxLoopResistance, " Ohm"), FieldColour::Limit);
     }
     addField(line, model::testTimeText(plug.testTime, model::TimeForm::DateAndTime, c.regional),
