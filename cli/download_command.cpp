@@ -122,12 +122,7 @@ void addDownloadCommand(CLI::App &app, int &exitCode) {
                   "Group into the existing file (sites of the same name take the newer plugs)");
     cmd->add_flag("--keep-existing", options->keepExisting,
                   "When grouping without a terminal, keep a file's site of the same name as it is");
-    cmd->add_option_function<std::string>(
-        "--params", [options](const std::string &v) { options->link.params = v; },
-        "Communication parameters, as \"1,38400,n,8,1,n\" (default: the profile's)");
-    cmd->add_option_function<std::string>(
-        "--device", [options](const std::string &v) { options->link.device = v; },
-        "Serial device of the port (default: $TORVIK_COM<n>, else /dev/ttyS<n-1>)");
+    addLinkOptions(*cmd, options->link);
     cmd->callback([options, &exitCode] { exitCode = runDownload(*options); });
 }
 

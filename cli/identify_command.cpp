@@ -31,12 +31,7 @@ void addIdentifyCommand(CLI::App &app, int &exitCode) {
     auto options = std::make_shared<LinkOptions>();
     CLI::App *cmd = app.add_subcommand("identify", "Identify the connected tester: port, rate, model, "
                                                    "serial number, revision and user");
-    cmd->add_option_function<std::string>(
-        "--params", [options](const std::string &v) { options->params = v; },
-        "Communication parameters, as \"1,38400,n,8,1,n\" (default: the profile's)");
-    cmd->add_option_function<std::string>(
-        "--device", [options](const std::string &v) { options->device = v; },
-        "Serial device of the port (default: $TORVIK_COM<n>, else /dev/ttyS<n-1>)");
+    addLinkOptions(*cmd, *options);
     cmd->callback([options, &exitCode] { exitCode = runIdentify(*options); });
 }
 

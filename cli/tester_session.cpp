@@ -10,6 +10,15 @@
 
 namespace quillet::cli {
 
+void addLinkOptions(CLI::App &command, LinkOptions &options) {
+    command.add_option_function<std::string>(
+        "--params", [&options](const std::string &v) { options.params = v; },
+        "Communication parameters, as \"1,38400,n,8,1,n\" (default: the profile's)");
+    command.add_option_function<std::string>(
+        "--device", [&options](const std::string &v) { options.device = v; },
+        "Serial device of the port (default: $TORVIK_COM<n>, else /dev/ttyS<n-1>)");
+}
+
 CommParams resolveCommParams(const LinkOptions &options) {
     if (options.params) return parseCommParameters(*options.params);
     auto stored = readProfileString(profilePath(), kCommSection, kCommKey);

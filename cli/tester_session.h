@@ -2,6 +2,8 @@
 // parameters (or those given), the device, and the minimum-version check.
 #pragma once
 
+#include <CLI/CLI.hpp>
+
 #include <optional>
 #include <string>
 
@@ -13,6 +15,9 @@ struct LinkOptions {
     std::optional<std::string> params;  // "1,38400,n,8,1,n"; else the profile's
     std::optional<std::string> device;  // device of the chosen port
 };
+
+// Adds --params and --device to a command; `options` must outlive parsing.
+void addLinkOptions(CLI::App &command, LinkOptions &options);
 
 // The parameters the command uses: given, stored in the profile, or default.
 CommParams resolveCommParams(const LinkOptions &options);
