@@ -38,6 +38,21 @@ std::string CConvCab::pairName(Side side, int pair) const {
                   static_cast<std::size_t>(named));
 }
 
+namespace {
+int pinOrNone(int pin) { return pin >= 1 && pin <= static_cast<int>(kWiresPerSide) ? pin : 0; }
+}  // namespace
+
+std::array<int, 2> CConvCab::pinsOfPair(int pair) const {
+    if (pair < 0 || pair > 3) return {0, 0};
+    const int byte = pairMap[static_cast<std::size_t>(pair)];
+    return {pinOrNone(byte >> 4), pinOrNone(byte & 0x0F)};
+}
+
+int CConvCab::remotePin(int testerPin) const {
+    if (pinOrNone(testerPin) == 0) return 0;
+    return pinOrNone(pinMap[static_cast<std::size_t>(testerPin - 1)]);
+}
+
 void CConvCab::store(ArchiveWriter &ar) const {
     ar.writeString(name);
     ar.writeByte(reversedPairs);

@@ -35,6 +35,13 @@ public:
     std::string wireName(Side side, int wire) const;
     std::string pairName(Side side, int pair) const;
 
+    // The connector pins (1-8) of the two wires of pair 0-3: the high and
+    // low half of its pair-map byte; 0 where the convention has no wire.
+    std::array<int, 2> pinsOfPair(int pair) const;
+    // The remote pin a tester pin 1-8 arrives at on a link wired to the
+    // convention (its pin-map byte); 0 for none.
+    int remotePin(int testerPin) const;
+
     // No gates: name, three flags, pin map, pair map, the 96 name bytes.
     void store(ArchiveWriter &ar) const;
     void load(ArchiveReader &ar);

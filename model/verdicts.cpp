@@ -136,43 +136,72 @@ Verdict SiteVerdicts::mapping(const CPrise &plug) const {
     return v;
 }
 
+// The per-pair value of length (m), delay (ns) or loop resistance (ohm);
+// in value mode the block holds one value for all pairs.
+float SiteVerdicts::pairValue(Column column, const CPrise &plug, int pair) const {
+    const bool valueMode = site_.standard.isValueMode();
+    const auto p = static_cast<std::size_t>(pair);
+    if (column == Column::LoopResistance)
+        return valueMode ? blockWord(plug, 4) / 10.0f : (blockWord(plug, 1 + 2 * p) >> 1) / 10.0f;
+    const auto delayNs = static_cast<float>(blockWord(plug, valueMode ? 0 : 9 + 2 * p));
+    return column == Column::Length ? delayNs * metresPerNanosecond() : delayNs;
+}
+
+std::vector<float> SiteVerdicts::pairValues(Column column, const CPrise &plug) const {
+    std::vector<float> values;
+    for (int p : pairs_) values.push_back(pairValue(column, plug, p));
+    return values;
+}
+
 Verdict SiteVerdicts::delay(const CPrise &plug) const {
     if (!isComplete(plug) || !tests(kTestLengthDelaySkew)) return notMeasured(" ns");
-    std::vector<float> values;
-    const bool valueMode = site_.standard.isValueMode();
-    for (int p : pairs_) values.push_back(blockWord(plug, valueMode ? 0 : 9 + 2 * static_cast<std::size_t>(p)));
-    Verdict v = perPairVerdict(plug, true, site_.standard.maxDelay, site_.uncertainties[1], values);
-    v.text = valueMode ? format_.fixed(blockWord(plug, 0), 4, 0) + " ns" : passText(v.pass, false);
+    Verdict v = perPairVerdict(plug, true, site_.standard.maxDelay, site_.uncertainties[1], pairValues(Column::Delay, plug));
+    v.text = site_.standard.isValueMode() ? format_.fixed(blockWord(plug, 0), 4, 0) + " ns" : passText(v.pass, false);
     v.text = marked(v.text, v.near);
     return v;
 }
 
 Verdict SiteVerdicts::length(const CPrise &plug) const {
     if (!isComplete(plug) || !tests(kTestLengthDelaySkew)) return notMeasured(" m");
-    const float s = metresPerNanosecond();
-    std::vector<float> values;
-    const bool valueMode = site_.standard.isValueMode();
-    for (int p : pairs_)
-        values.push_back(static_cast<float>(blockWord(plug, valueMode ? 0 : 9 + 2 * static_cast<std::size_t>(p))) * s);
-    Verdict v = perPairVerdict(plug, true, site_.standard.maxLength, site_.uncertainties[0], values);
-    v.text = valueMode ? format_.fixed(static_cast<float>(blockWord(plug, 0)) * s, 4, 1) + " m" : passText(v.pass, false);
+    Verdict v =
+        perPairVerdict(plug, true, site_.standard.maxLength, site_.uncertainties[0], pairValues(Column::Length, plug));
+    v.text = site_.standard.isValueMode() ? format_.fixed(pairValue(Column::Length, plug, 0), 4, 1) + " m"
+                                          : passText(v.pass, false);
     v.text = marked(v.text, v.near);
     return v;
 }
 
 Verdict SiteVerdicts::loopResistance(const CPrise &plug) const {
     if (!isComplete(plug) || !tests(kTestLoop)) return notMeasured(" Ohm");
-    std::vector<float> values;
-    const bool valueMode = site_.standard.isValueMode();
-    if (valueMode) {
-        for (std::size_t i = 0; i < pairs_.size(); ++i) values.push_back(blockWord(plug, 4) / 10.0f);
-    } else {
-        for (int p : pairs_) values.push_back((blockWord(plug, 1 + 2 * static_cast<std::size_t>(p)) >> 1) / 10.0f);
-    }
-    Verdict v = perPairVerdict(plug, true, site_.standard.maxLoopResistance, site_.uncertainties[3], values);
-    v.text = valueMode ? format_.fixed(blockWord(plug, 4) / 10.0, 4, 1) + " Ohm" : passText(v.pass, false);
+    Verdict v = perPairVerdict(plug, true, site_.standard.maxLoopResistance, site_.uncertainties[3],
+                               pairValues(Column::LoopResistance, plug));
+    v.text = site_.standard.isValueMode() ? format_.fixed(blockWord(plug, 4) / 10.0, 4, 1) + " Ohm"
+                                          : passText(v.pass, false);
     v.text = marked(v.text, v.near);
     return v;
+}
+
+std::optional<PairReading> SiteVerdicts::pairReading(Column column, const CPrise &plug, int pair) const {
+    const CNorm &norm = site_.standard;
+    std::uint16_t limit = 0;
+    float u = 0;
+    switch (column) {
+    case Column::Length: limit = norm.maxLength, u = site_.uncertainties[0]; break;
+    case Column::Delay: limit = norm.maxDelay, u = site_.uncertainties[1]; break;
+    case Column::LoopResistance: limit = norm.maxLoopResistance, u = site_.uncertainties[3]; break;
+    default: return std::nullopt;
+    }
+    if (!isComplete(plug) || !tests(column == Column::LoopResistance ? kTestLoop : kTestLengthDelaySkew))
+        return std::nullopt;
+    PairReading reading;
+    reading.value = pairValue(column, plug, pair);
+    if (limit != 0) {
+        Verdict v;
+        judgeMaximum(reading.value, limit, u, v);
+        reading.pass = v.pass;
+        reading.near = v.near;
+    }
+    return reading;
 }
 
 Verdict SiteVerdicts::skew(const CPrise &plug) const {
@@ -209,35 +238,50 @@ Verdict SiteVerdicts::zc(const CPrise &plug) const {
     return v;
 }
 
-Verdict SiteVerdicts::frequencyKind(int kind, const CPrise &plug) const {
+bool SiteVerdicts::kindMeasured(int kind, const CPrise &plug) const {
     const CNorm &norm = site_.standard;
-    if (!isComplete(plug) || !tests(kindTestBit(kind)) || norm.isValueMode() || norm.isOptical())
-        return notMeasured(nullptr);
+    return isComplete(plug) && tests(kindTestBit(kind)) && !norm.isValueMode() && !norm.isOptical();
+}
+
+std::optional<WorstCaseVerdict> SiteVerdicts::worstCase(int kind, Side side, WorstEntry entry,
+                                                        const CPrise &plug) const {
+    if (!kindMeasured(kind, plug)) return std::nullopt;
+    const auto worst = plug.worstCase(kind, side, entry);
+    if (!worst) return std::nullopt;
+    WorstCaseVerdict w;
+    w.pairCode = worst->pairCode;
+    w.valueDb = worst->valueDb();
+    const std::int32_t kHz = TorvikSweepIdxToFrqKHz(sweep_, worst->sweepIndex);
+    w.frequencyMHz = kHz / 1000.0;
+    w.exempt = exempt(plug, kind, side);
+    w.hasLimit = hasLimit_[kind];
+    if (!w.hasLimit) return w;
+    std::int16_t auxiliary = 0;
+    std::int32_t clamped = 0;
+    w.limitDb = TorvikGetGabValAtFrq(kHz, &limits_[kind], &auxiliary, &clamped) / 8.0;
+    const double uncertainty = auxiliary / 8.0;
+    const double margin = kind == kind::kAttenuation ? w.limitDb - w.valueDb : w.valueDb - w.limitDb;
+    w.pass = margin >= 0;
+    w.near = w.pass ? margin <= uncertainty : margin >= -uncertainty;
+    return w;
+}
+
+// Every entry of every side that is not exempt must pass; any entry within
+// the uncertainty makes the kind near. An entry the kind does not have
+// passes.
+Verdict SiteVerdicts::frequencyKind(int kind, const CPrise &plug) const {
+    if (!kindMeasured(kind, plug)) return notMeasured(nullptr);
     Verdict v;
     v.measured = true;
     if (hasLimit_[kind]) {
-        bool failed = false, near = false;
         for (Side side : {Side::Tester, Side::Remote}) {
-            if (exempt(plug, kind, side)) continue;
             for (WorstEntry entry : {WorstEntry::A, WorstEntry::B}) {
-                const auto worst = plug.worstCase(kind, side, entry);
-                if (!worst) continue;  // an entry the kind does not have passes
-                const std::int32_t kHz = TorvikSweepIdxToFrqKHz(sweep_, worst->sweepIndex);
-                std::int16_t auxiliary = 0;
-                std::int32_t clamped = 0;
-                const double limit = TorvikGetGabValAtFrq(kHz, &limits_[kind], &auxiliary, &clamped) / 8.0;
-                const double uncertainty = auxiliary / 8.0;
-                const double margin = kind == kind::kAttenuation ? limit - worst->valueDb() : worst->valueDb() - limit;
-                if (margin < 0) {
-                    failed = true;
-                    near |= margin >= -uncertainty;
-                } else {
-                    near |= margin <= uncertainty;
-                }
+                const auto worst = worstCase(kind, side, entry, plug);
+                if (!worst || worst->exempt) continue;
+                v.pass &= worst->pass;
+                v.near |= worst->near;
             }
         }
-        v.pass = !failed;
-        v.near = near;
     }
     v.text = passText(v.pass, v.near);
     return v;

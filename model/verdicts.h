@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -30,6 +31,27 @@ enum class Column : std::uint8_t {
 };
 inline constexpr int kColumnCount = 14;
 
+// One worst-case entry of a plug, judged against the limit curve of its
+// kind at the entry's frequency.
+struct WorstCaseVerdict {
+    int pairCode = 0;
+    double valueDb = 0;
+    double frequencyMHz = 0;
+    bool hasLimit = false;  // the standard has a limit curve for the kind
+    double limitDb = 0;
+    bool exempt = false;    // the side takes no part in the kind's verdict
+    bool pass = true;
+    bool near = false;
+};
+
+// The value of one pair for length (m), delay (ns) or loop resistance (ohm)
+// judged alone against the standard's maximum.
+struct PairReading {
+    float value = 0;
+    bool pass = true;
+    bool near = false;
+};
+
 struct Tally {
     int tested = 0;
     int failed = 0;
@@ -52,6 +74,12 @@ public:
     Verdict frequencyKind(int kind, const CPrise &plug) const;
     Verdict attenuation(const CPrise &plug) const;
 
+    // A worst-case entry of a measured kind; none when the kind is not
+    // measured on this plug or the entry does not exist for it.
+    std::optional<WorstCaseVerdict> worstCase(int kind, Side side, WorstEntry entry, const CPrise &plug) const;
+    // Length, Delay or LoopResistance of a pair 0..3; none when not measured.
+    std::optional<PairReading> pairReading(Column column, const CPrise &plug, int pair) const;
+
     // Result type 4 or 5.
     static bool plugPassed(const CPrise &plug);
     // Any of length, delay, skew, loop resistance, Zc and the eight
@@ -68,6 +96,9 @@ private:
     Verdict perPairVerdict(const CPrise &plug, bool measured, std::uint16_t limit, float uncertainty,
                            const std::vector<float> &values) const;
     Verdict opticalAttenuation(const CPrise &plug) const;
+    bool kindMeasured(int kind, const CPrise &plug) const;
+    float pairValue(Column column, const CPrise &plug, int pair) const;
+    std::vector<float> pairValues(Column column, const CPrise &plug) const;
     std::string passText(bool pass, bool near) const;
     Verdict notMeasured(const char *unit) const;
     float metresPerNanosecond() const;
