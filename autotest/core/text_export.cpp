@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "list_lines.h"
+#include "detail_lines.h"
 #include "quillet_strings.h"
 
 namespace quillet::autotest {
@@ -31,17 +31,6 @@ bool isDetailColumnHeading(const std::string &line) {
     return false;
 }
 
-// The heading of a detail block's wiring section, from the detailed mask.
-std::string detailColumnHeading(std::uint32_t mask) {
-    std::string heading;
-    if (mask & column::kMapping) heading += "\t" + std::string(resourceString(163)) + "\t\t\t";
-    if (mask & (column::kLength | column::kDelay | column::kLoop)) heading += "\t";
-    if (mask & column::kLength) heading += "\t" + std::string(resourceString(206)) + "\t";
-    if (mask & column::kDelay) heading += "\t" + std::string(resourceString(272)) + "\t";
-    if (mask & column::kLoop) heading += "\t" + std::string(resourceString(273)) + "\t";
-    return heading;
-}
-
 bool writeText(std::FILE *file, const std::string &text) {
     return std::fwrite(text.data(), 1, text.size(), file) == text.size();
 }
@@ -63,7 +52,7 @@ std::string exportHeading(const std::string &headingLine) { return withoutTwoFie
 
 std::string exportPlugLine(const std::string &line, std::uint32_t detailedMask) {
     std::string out = withoutTwoFields(line);
-    if (isDetailColumnHeading(out)) out = detailColumnHeading(detailedMask);
+    if (isDetailColumnHeading(out)) out = wiringHeading(detailedMask);
     if (const std::size_t dashes = out.find(" --"); dashes != std::string::npos) {
         const std::size_t tab = out.find('\t', dashes);
         if (tab == std::string::npos)

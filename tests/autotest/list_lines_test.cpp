@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 #include <sstream>
 
+#include "hand_made_site.h"
 #include "list_lines.h"
 #include "text_export.h"
 
@@ -15,11 +16,9 @@ using namespace quillet::model;
 using namespace quillet::autotest;
 using quillet::NumberFormat;
 using quillet::Regional;
-
-void setWord(CPrise &plug, std::size_t offset, std::uint16_t value) {
-    plug.block[offset] = static_cast<std::uint8_t>(value & 0xFF);
-    plug.block[offset + 1] = static_cast<std::uint8_t>(value >> 8);
-}
+using quillet::testing::setAllWorstCases;
+using quillet::testing::setDelays;
+using quillet::testing::setWord;
 
 CSite baseSite() {
     setenv("TZ", "UTC", 1);
@@ -104,6 +103,49 @@ TEST(TextExport, CopperSiteWithDelaysAndSkew) {
         "A-01\t \tPASS\tPASS\tPASS\t14/11/23 22:13:20\r\n"
         "A-02\t \tFAIL\tFAIL*\tFAIL\t14/11/23 22:15:00\r\n";
     EXPECT_EQ(exportOf(site, NumberFormat(), Regional{}), expected);
+}
+
+// Every frequency kind against its limit curve; passes, failures within
+// and beyond the uncertainty, an exempt side, a voltage stop and a failed
+// wiring map, and the tally of those near the uncertainty.
+TEST(TextExport, EveryKindResultTypesExemptionsAndNearValues) {
+    CSite site = baseSite();
+    const CSite flat = quillet::testing::copperSite();
+    site.standard = flat.standard;
+    site.standard.name = "TIA Cat 5e";
+    for (int k = 0; k < kind::kCount; ++k)
+        quillet::testing::setLimit(site, k, quillet::testing::flatLimit(k == kind::kAttenuation ? 20.5 : 35.0, 1.0));
+    auto passing = [](const std::string &id, std::int32_t result) {
+        CPrise p = plug(id, 1700000000, {400, 400, 402, 401}, result);
+        for (int k = 0; k < kind::kCount; ++k) setAllWorstCases(p, k, k == kind::kAttenuation ? 10.0 : 50.0);
+        return p;
+    };
+    CPrise nearPass = passing("K-02", 4);
+    setAllWorstCases(nearPass, kind::kNext, 35.5);
+    CPrise failBeyond = passing("K-03", 2);
+    setAllWorstCases(failBeyond, kind::kPsAcr, 30.0);
+    CPrise failNear = passing("K-04", 3);
+    setAllWorstCases(failNear, kind::kReturnLoss, 34.5);
+    CPrise exempt = passing("K-07", 5);
+    quillet::testing::setWorstCase(exempt, kind::kReturnLoss, Side::Tester, WorstEntry::B, 0, 10.0, 9);
+    exempt.rlTesterExempt = 1;
+    site.plugs = {passing("K-01", 5), nearPass, failBeyond, failNear, plug("K-05", 1700000000, {0, 0, 0, 0}, 0),
+                  plug("K-06", 1700000000, {0, 0, 0, 0}, 1), exempt};
+    const std::string exported = exportOf(site, NumberFormat(), Regional{});
+    const std::string tally =
+        "TESTED PLUGS:\t7\r\n"
+        "  PASSED\t3 (1 NEAR THE MEASUREMENT UNCERTAINTY)\r\n"
+        "  FAILED\t4 (1 NEAR THE MEASUREMENT UNCERTAINTY)\r\n";
+    const std::string list =
+        "Plug Id\tC\tMap.\tLeng.\tDelay\tSkew\tLoopR\tZc\tNEXT\tPSNEXT\tELFEXT\tPSELF.\tACR\tPSACR\tR.Loss\tAtt.\tDate\t\r\n"
+        "K-01\t \tPASS\tPASS\tPASS\tPASS\tPASS\t####\tPASS\tPASS\tPASS\tPASS\tPASS\tPASS\tPASS\tPASS\t14/11/23 22:13:20\r\n"
+        "K-02\t \tPASS\tPASS\tPASS\tPASS\tPASS\t####\tPASS*\tPASS\tPASS\tPASS\tPASS\tPASS\tPASS\tPASS\t14/11/23 22:13:20\r\n"
+        "K-03\t \tPASS\tPASS\tPASS\tPASS\tPASS\t####\tPASS\tPASS\tPASS\tPASS\tPASS\tFAIL\tPASS\tPASS\t14/11/23 22:13:20\r\n"
+        "K-04\t \tPASS\tPASS\tPASS\tPASS\tPASS\t####\tPASS\tPASS\tPASS\tPASS\tPASS\tPASS\tFAIL*\tPASS\t14/11/23 22:13:20\r\n"
+        "K-05\t \tVOLT\t####\t####\t####\t####\t####\t####\t####\t####\t####\t####\t####\t####\t####\t14/11/23 22:13:20\r\n"
+        "K-06\t \tFAIL\t####\t####\t####\t####\t####\t####\t####\t####\t####\t####\t####\t####\t####\t14/11/23 22:13:20\r\n"
+        "K-07\t \tPASS\tPASS\tPASS\tPASS\tPASS\t####\tPASS\tPASS\tPASS\tPASS\tPASS\tPASS\tPASS\tPASS\t14/11/23 22:13:20\r\n";
+    EXPECT_NE(exported.find(tally + list), std::string::npos) << exported;
 }
 
 TEST(TextExport, ValueModeShowsValuesLimitsAndUnitsWithTheUsersSeparators) {
