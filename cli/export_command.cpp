@@ -6,6 +6,7 @@
 
 #include "autotest_file.h"
 #include "list_lines.h"
+#include "plug_list.h"
 #include "profile.h"
 #include "quillet_strings.h"
 #include "site.h"
@@ -33,10 +34,6 @@ int fail(int textId) {
 }
 
 int runExport(const ExportOptions &options) {
-    if (options.detail != "none") {
-        std::fprintf(stderr, "quillet-cli: --detail %s: detail lines are not exported yet\n", options.detail.c_str());
-        return 2;
-    }
     auto file = model::loadAutotestFile<model::CSite>(options.input);
     if (!file) {
         std::fprintf(stderr, "quillet-cli: %s\n", file.error().text().c_str());
@@ -52,16 +49,17 @@ int runExport(const ExportOptions &options) {
     const NumberFormat format(programRegional().decimal);
     const model::SiteVerdicts verdicts(site, format);
     const autotest::ListContext context{site, verdicts, format, programRegional()};
-    std::vector<const model::CPrise *> listed;
-    for (const auto &plug : site.plugs) listed.push_back(&plug);
-
     autotest::ExportInput input;
-    input.summaryLines = autotest::siteSummaryLines(context, listed, reportTitle());
-    const std::uint32_t mask = autotest::defaultSyntheticMask(site.standard);
-    input.headingLine = autotest::headingLine(context, mask).text;
-    for (std::size_t i = 0; i < site.plugs.size(); ++i)
-        input.plugLines.push_back(autotest::plugLine(context, site.plugs[i], static_cast<int>(i + 1), mask).text);
     input.detailedMask = autotest::defaultDetailedMask(site.standard);
+    autotest::PlugList list(context, autotest::defaultSyntheticMask(site.standard), input.detailedMask);
+    if (options.detail == "all") {
+        const autotest::DetailOutcome outcome = list.detailAll();
+        if (!outcome.complete)
+            std::fprintf(stderr, "quillet-cli: %s\n", formatResource(288, std::to_string(outcome.mostPlugs)).c_str());
+    }
+    input.summaryLines = autotest::siteSummaryLines(context, list.listedPlugs(), reportTitle());
+    input.headingLine = list.heading().text;
+    for (const auto &line : list.lines()) input.plugLines.push_back(line.line.text);
 
     const bool append = options.append && std::filesystem::exists(options.output);
     const int result =

@@ -102,7 +102,7 @@ Unit demoUnit()
     };
     unit.plugNames = {{1, "Outlet"}, {2, "Salle de r\x82union"}};
     unit.conventions = {copperConvention(kFirstConventionMessage, {1, 2, 3, 4, 5, 6, 7, 8}),
-                        copperConvention(kFirstConventionMessage + 1, {3, 6, 1, 4, 5, 2, 7, 8}),
+                        copperConvention(kFirstConventionMessage + 1, {1, 2, 3, 4, 5, 6, 7, 8}),
                         fibreConvention(kFirstConventionMessage + 2)};
     unit.cables = cables();
 
