@@ -292,6 +292,20 @@ Verdict SiteVerdicts::attenuation(const CPrise &plug) const {
     return frequencyKind(kind::kAttenuation, plug);
 }
 
+namespace {
+std::string opticalLimitText(const NumberFormat &format, double limit) {
+    return "(" + format.fixed(limit, 5, 2, true) + " dB)";
+}
+}  // namespace
+
+std::vector<std::string> SiteVerdicts::opticalLimitTexts() const {
+    std::vector<std::string> texts;
+    for (const OpticalLimit &entry : site_.standard.optical[opticalTableOf(site_.cable)]) {
+        if (entry.label != 0) texts.push_back(opticalLimitText(format_, entry.limit / 100.0));
+    }
+    return texts;
+}
+
 Verdict SiteVerdicts::opticalAttenuation(const CPrise &plug) const {
     Verdict total;
     const auto &table = site_.standard.optical[opticalTableOf(site_.cable)];
@@ -299,7 +313,6 @@ Verdict SiteVerdicts::opticalAttenuation(const CPrise &plug) const {
     for (std::size_t i = 0; i < 2; ++i) {
         if (table[i].label == 0) continue;
         const double limit = table[i].limit / 100.0;
-        const std::string limitText = format_.fixed(limit, 5, 2, true);
         Verdict entry;
         entry.measured = isComplete(plug) && tests(kindTestBit(kind::kAttenuation)) && (plug.block[3 * i] & 0x80);
         if (!entry.measured) {
@@ -310,7 +323,7 @@ Verdict SiteVerdicts::opticalAttenuation(const CPrise &plug) const {
             entry.near = limit < value ? value <= limit + u : limit - u < value;
             entry.text = marked(withoutTrailingBlanks(format_.fixed(value, 5, 2)), entry.near);
         }
-        total.text += entry.text + " dB\t(" + limitText + " dB)\t\t";
+        total.text += entry.text + " dB\t" + opticalLimitText(format_, limit) + "\t\t";
         total.measured |= entry.measured;
         total.pass &= entry.pass;
         total.near |= entry.near;

@@ -80,6 +80,10 @@ public:
     // Length, Delay or LoopResistance of a pair 0..3; none when not measured.
     std::optional<PairReading> pairReading(Column column, const CPrise &plug, int pair) const;
 
+    // Optical standards: the limit of each entry of the cable's optical
+    // table that the lists show, as "(2.60 dB)".
+    std::vector<std::string> opticalLimitTexts() const;
+
     // Result type 4 or 5.
     static bool plugPassed(const CPrise &plug);
     // Any of length, delay, skew, loop resistance, Zc and the eight

@@ -78,6 +78,18 @@ std::string limitField(std::uint16_t limit, const char *unit) {
     return limit == 0 ? "####" : "(" + std::to_string(limit) + unit + ")";
 }
 
+// Optical attenuation takes three fields per entry of the fibre table (its
+// value, its limit, an empty field): the heading names each entry's
+// columns by "Att." and the entry's limit.
+void addOpticalHeadings(ListLine &line, const std::vector<std::string> &limits) {
+    if (limits.empty()) addField(line, resourceString(183), FieldColour::Normal);
+    for (const std::string &limit : limits) {
+        addField(line, resourceString(183), FieldColour::Normal);
+        addField(line, limit, FieldColour::Limit);
+        addField(line, "", FieldColour::Normal);
+    }
+}
+
 std::string nvpText(const ListContext &c) { return c.format.fixed(c.site.nvp / 10.0, 8, 2, true); }
 
 void addIfNotEmpty(std::vector<std::string> &lines, const std::string &prefix, const std::string &text) {
@@ -165,6 +177,10 @@ ListLine headingLine(const ListContext &c, std::uint32_t mask) {
     const model::CNorm &norm = c.site.standard;
     for (const auto &entry : kColumns) {
         if (!(mask & entry.bit)) continue;
+        if (norm.isOptical() && entry.column == Column::Attenuation) {
+            addOpticalHeadings(line, c.verdicts.opticalLimitTexts());
+            continue;
+        }
         addField(line, entry.column == Column::Zc ? std::string("Zc") : resourceString(entry.heading),
                  FieldColour::Normal);
         if (norm.isValueMode() && entry.column == Column::Length)

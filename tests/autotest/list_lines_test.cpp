@@ -183,6 +183,10 @@ TEST(TextExport, OpticalAttenuationFieldsPerEntry) {
     const SiteVerdicts verdicts(site, NumberFormat());
     const ListContext context{site, verdicts, NumberFormat(), Regional{}};
     const ListLine line = plugLine(context, site.plugs[0], 1, defaultSyntheticMask(site.standard));
+    // The heading gives each entry's columns with the entry's limit, so
+    // that the date stays under its heading.
+    EXPECT_EQ(headingLine(context, defaultSyntheticMask(site.standard)).text,
+              "\t\tPlug Id\tC\tAtt.\t(2.50 dB)\t\tDate\t");
     EXPECT_EQ(line.text, "\t0001\tF-01\t \t 1.80 dB\t(2.50 dB)\t\t\t14/11/23 22:13:20");
     const std::vector<FieldColour> colours{FieldColour::Normal, FieldColour::Normal, FieldColour::Pass,
                                            FieldColour::Normal, FieldColour::Pass,   FieldColour::Limit,
