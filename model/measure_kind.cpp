@@ -1,15 +1,14 @@
 #include "measure_kind.h"
 
+#include "quillet_strings.h"
+
 namespace quillet::model {
 namespace {
 
-// Resource texts 251, 253, 122, 256, 124, 252, 254, 255 (short) and 264,
-// 266, 115, 269, 124, 265, 267, 268 (long); 218 for any other kind.
-constexpr std::string_view kShortNames[kind::kCount] = {"NEXT", "ELFEXT", "ATT",    "R.Loss",
-                                                        "ACR",  "PSNEXT", "PSELF.", "PSACR"};
-constexpr std::string_view kLongNames[kind::kCount] = {
-    "NEXT", "ELFEXT", "Attenuation", "Return Loss", "ACR", "PowerSum NEXT", "PowerSum ELFEXT", "PowerSum ACR"};
-constexpr std::string_view kUnknown = "Unknown";
+// The kinds' names are resource texts, by kind 0 to 7.
+constexpr int kShortNames[kind::kCount] = {251, 253, 122, 256, 124, 252, 254, 255};
+constexpr int kLongNames[kind::kCount] = {264, 266, 115, 269, 124, 265, 267, 268};
+constexpr int kUnknown = 218;
 
 // First slot of each kind (its tester side); attenuation has only slot 0.
 constexpr int kTesterSlot[kind::kCount] = {1, 3, 0, 5, 7, 9, 11, 13};
@@ -27,8 +26,8 @@ bool isKind(int kind) { return kind >= 0 && kind < kind::kCount; }
 }  // namespace
 
 std::string_view kindName(int kind, NameForm form) {
-    if (!isKind(kind)) return kUnknown;
-    return form == NameForm::Short ? kShortNames[kind] : kLongNames[kind];
+    if (!isKind(kind)) return resourceString(kUnknown);
+    return resourceString(form == NameForm::Short ? kShortNames[kind] : kLongNames[kind]);
 }
 
 int curveSlot(int kind, Side side) {

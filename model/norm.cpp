@@ -5,6 +5,7 @@
 #include "archive_reader.h"
 #include "archive_writer.h"
 #include "measure_kind.h"
+#include "quillet_strings.h"
 
 namespace quillet::model {
 namespace {
@@ -111,7 +112,7 @@ int CNorm::sweepPointCount() const { return sweep.empty() ? 0 : sweep.back().las
 std::string CNorm::displayName() const {
     if (!isOptical()) return name;
     const std::string prefix = name.find("ISO11801") == std::string::npos ? "TIA568B " : "";
-    return prefix + name + " (Opt.)";  // resource text 301
+    return prefix + name + " (" + resourceString(301) + ")";
 }
 
 void CNorm::store(ArchiveWriter &ar) const {
