@@ -2,7 +2,6 @@
 // result, limit curves that follow their formulas, the same unit each time.
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <cmath>
 #include <set>
 
@@ -13,14 +12,10 @@
 namespace torvik::sim {
 namespace {
 
-TEST(DemoUnit, IsTheSameEveryTimeAndQuickToMake)
+TEST(DemoUnit, IsTheSameEveryTime)
 {
-    const auto start = std::chrono::steady_clock::now();
     const Unit first = demoUnit();
-    const auto took = std::chrono::steady_clock::now() - start;
     EXPECT_TRUE(first == demoUnit());
-    // Generous: sanitizers slow the generation down several times.
-    EXPECT_LT(took, std::chrono::seconds(5));
 }
 
 TEST(DemoUnit, CopperSitesHoldEveryClassOfResult)
