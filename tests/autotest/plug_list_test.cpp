@@ -66,6 +66,8 @@ TEST(PlugList, DetailContractHideAndShowAll) {
     EXPECT_EQ(f.shape(), "P1 P2 " + repeated("P2+ ", block) + "P3 P4 ");
     EXPECT_TRUE(f.list.isDetailed(1));
     EXPECT_FALSE(f.list.isDetailed(0));
+    // The report and the export tell detail lines by their two leading tabs.
+    for (const auto &line : f.list.lines()) EXPECT_EQ(isDetailLine(line.line.text), line.detail) << line.line.text;
     EXPECT_EQ(f.list.blockSize(), block);
 
     // A detail line or a plug already detailed is passed over.
