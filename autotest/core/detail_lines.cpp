@@ -79,7 +79,7 @@ public:
     std::vector<ListLine> build() {
         empty();
         if (norm_.isOptical()) {
-            opticalSection();
+            if (mask_ & column::kAttenuation) opticalSection();
         } else {
             if (mask_ & (column::kMapping | kAnyPairValue)) wiringSection();
             if (!norm_.isValueMode() && anyFrequencyItem()) frequencySections();

@@ -198,6 +198,7 @@ TEST(DetailBlock, OpticalEntriesWithTheirLabelsAndLimits) {
               "\t\t\n");
     EXPECT_EQ(lines[2].colours[5], FieldColour::Fail);
     EXPECT_EQ(lines[3].colours[5], FieldColour::Normal);
+    EXPECT_EQ(joined(detailLines(context, plug, 0)), "\t\t\n\t\t\n");
 }
 
 }  // namespace
