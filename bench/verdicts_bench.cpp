@@ -43,13 +43,9 @@ struct Export {
 Export exportSite(const autotest::ListContext &context, bool detailAll) {
     const auto start = Clock::now();
     const model::CNorm &standard = context.site.standard;
-    autotest::ExportInput input;
-    input.detailedMask = autotest::defaultDetailedMask(standard);
-    autotest::PlugList list(context, autotest::defaultSyntheticMask(standard), input.detailedMask);
+    autotest::PlugList list(context, autotest::defaultSyntheticMask(standard), autotest::defaultDetailedMask(standard));
     if (detailAll) list.detailAll();
-    input.summaryLines = autotest::siteSummaryLines(context, list.listedPlugs(), "CERTIFICATION REPORT");
-    input.headingLine = list.heading().text;
-    for (const auto &line : list.lines()) input.plugLines.push_back(line.line.text);
+    const autotest::ExportInput input = autotest::exportInputOf(list, "CERTIFICATION REPORT");
     const auto path = std::filesystem::temp_directory_path() / "verdicts_bench.txt";
     Export result;
     result.written = autotest::writeExport(path.string(), input, autotest::ExportMode::Replace);

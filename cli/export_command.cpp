@@ -49,17 +49,14 @@ int runExport(const ExportOptions &options) {
     const NumberFormat format(programRegional().decimal);
     const model::SiteVerdicts verdicts(site, format);
     const autotest::ListContext context{site, verdicts, format, programRegional()};
-    autotest::ExportInput input;
-    input.detailedMask = autotest::defaultDetailedMask(site.standard);
-    autotest::PlugList list(context, autotest::defaultSyntheticMask(site.standard), input.detailedMask);
+    autotest::PlugList list(context, autotest::defaultSyntheticMask(site.standard),
+                            autotest::defaultDetailedMask(site.standard));
     if (options.detail == "all") {
         const autotest::DetailOutcome outcome = list.detailAll();
         if (!outcome.complete)
             std::fprintf(stderr, "quillet-cli: %s\n", formatResource(288, std::to_string(outcome.mostPlugs)).c_str());
     }
-    input.summaryLines = autotest::siteSummaryLines(context, list.listedPlugs(), reportTitle());
-    input.headingLine = list.heading().text;
-    for (const auto &line : list.lines()) input.plugLines.push_back(line.line.text);
+    const autotest::ExportInput input = autotest::exportInputOf(list, reportTitle());
 
     const bool append = options.append && std::filesystem::exists(options.output);
     const int result =

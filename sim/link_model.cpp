@@ -319,21 +319,6 @@ namespace {
 // Test-mask bit of each kind.
 constexpr std::array<uint16_t, kKindCount> kTestBits{0x1000, 0x0400, 0x2000, 0x0040, 0x0100, 0x0800, 0x0200, 0x0080};
 
-// Whether a side of a kind is left out of the verdict.
-bool exempted(const Exemptions &e, Kind kind, std::size_t side)
-{
-    switch (kind) {
-    case Kind::ReturnLoss:
-        return side == 0 ? e.returnLossTester : e.returnLossRemote;
-    case Kind::Next:
-        return side == 0 ? e.nextTester : e.nextRemote;
-    case Kind::PsNext:
-        return side == 0 ? e.psNextTester : e.psNextRemote;
-    default:
-        return false;
-    }
-}
-
 }  // namespace
 
 void LinkModel::Impl::judgeCopper(const LinkPlan &plan, const Measured &m, const Derived &d, Plug &plug,
@@ -356,7 +341,7 @@ void LinkModel::Impl::judgeCopper(const LinkPlan &plan, const Measured &m, const
         const auto s = static_cast<std::size_t>(set.side);
         Verdict verdict;
         plug.copper.worst[k][s] = worstCase(set, verdict);
-        if (!exempted(plan.exempt, set.kind, s))
+        if (!plan.exempt.exempts(set.kind, s))
             addEntry(kinds[k], verdict);
     }
     for (std::size_t k = 0; k < kKindCount; ++k) {

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "standard.h"
+
 namespace torvik::sim {
 
 // A worst-case entry of one kind and side: where and how badly the link did.
@@ -81,6 +83,22 @@ struct Exemptions {
     bool psNextTester = false;
     bool psNextRemote = false;
     bool operator==(const Exemptions &) const = default;
+
+    // Whether a side (0 tester, 1 remote) of a kind is left out of the
+    // verdict: only return loss, NEXT and power-sum NEXT have exemptions.
+    bool exempts(Kind kind, std::size_t side) const
+    {
+        switch (kind) {
+        case Kind::ReturnLoss:
+            return side == 0 ? returnLossTester : returnLossRemote;
+        case Kind::Next:
+            return side == 0 ? nextTester : nextRemote;
+        case Kind::PsNext:
+            return side == 0 ? psNextTester : psNextRemote;
+        default:
+            return false;
+        }
+    }
 };
 
 // A curve the tester recorded during a plug's autotest: one value for every

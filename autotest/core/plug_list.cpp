@@ -31,6 +31,10 @@ std::vector<const model::CPrise *> PlugList::listedPlugs() const {
     return plugs;
 }
 
+std::vector<std::string> PlugList::summaryLines(const std::string &title) const {
+    return siteSummaryLines(context_, listedPlugs(), title);
+}
+
 bool PlugList::isDetailed(std::size_t line) const {
     return line + 1 < lines_.size() && !lines_[line].detail && lines_[line + 1].detail;
 }

@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "list_lines.h"
@@ -42,6 +43,9 @@ public:
     const std::vector<PlugListLine> &lines() const { return lines_; }
     ListLine heading() const;
     std::vector<const model::CPrise *> listedPlugs() const;
+    // The site summary over the plugs shown, under the report title.
+    std::vector<std::string> summaryLines(const std::string &title) const;
+    std::uint32_t detailedMask() const { return detailedMask_; }
     // A plug line followed by its detail block.
     bool isDetailed(std::size_t line) const;
     // Lines of the detail block the list inserted last.

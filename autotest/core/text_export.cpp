@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "detail_lines.h"
+#include "plug_list.h"
 #include "quillet_strings.h"
 
 namespace quillet::autotest {
@@ -36,6 +37,15 @@ bool writeText(std::FILE *file, const std::string &text) {
 }
 
 }  // namespace
+
+ExportInput exportInputOf(const PlugList &list, const std::string &title) {
+    ExportInput input;
+    input.summaryLines = list.summaryLines(title);
+    input.headingLine = list.heading().text;
+    for (const auto &line : list.lines()) input.plugLines.push_back(line.line.text);
+    input.detailedMask = list.detailedMask();
+    return input;
+}
 
 std::string exportSiteBlock(const std::vector<std::string> &summaryLines) {
     std::string block;

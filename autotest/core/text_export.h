@@ -16,6 +16,12 @@ struct ExportInput {
     std::uint32_t detailedMask = 0;
 };
 
+class PlugList;
+
+// What a site window shows, as the export takes it: the summary over the
+// plugs shown, the heading, and every line of the list.
+ExportInput exportInputOf(const PlugList &list, const std::string &title);
+
 std::string exportSiteBlock(const std::vector<std::string> &summaryLines);
 std::string exportHeading(const std::string &headingLine);
 std::string exportPlugLine(const std::string &line, std::uint32_t detailedMask);

@@ -8,6 +8,7 @@
 
 #include "hand_made_site.h"
 #include "list_lines.h"
+#include "plug_list.h"
 #include "text_export.h"
 
 namespace {
@@ -52,14 +53,8 @@ CPrise plug(const std::string &id, std::uint32_t time, std::array<std::uint16_t,
 std::string exportOf(const CSite &site, NumberFormat format, const Regional &regional) {
     const SiteVerdicts verdicts(site, format);
     const ListContext context{site, verdicts, format, regional};
-    std::vector<const CPrise *> listed;
-    for (const auto &p : site.plugs) listed.push_back(&p);
-    ExportInput input;
-    input.summaryLines = siteSummaryLines(context, listed, "CERTIFICATION REPORT");
-    const std::uint32_t mask = defaultSyntheticMask(site.standard);
-    input.headingLine = headingLine(context, mask).text;
-    for (std::size_t i = 0; i < site.plugs.size(); ++i)
-        input.plugLines.push_back(plugLine(context, site.plugs[i], static_cast<int>(i + 1), mask).text);
+    const PlugList list(context, defaultSyntheticMask(site.standard), defaultDetailedMask(site.standard));
+    const ExportInput input = exportInputOf(list, "CERTIFICATION REPORT");
     const auto path = std::filesystem::temp_directory_path() / ("export-" + std::to_string(::getpid()) + ".txt");
     EXPECT_EQ(writeExport(path.string(), input, ExportMode::Replace), 0);
     std::ifstream in(path, std::ios::binary);

@@ -108,10 +108,7 @@ TEST(PlugList, DetailStopsAtTheLineLimit) {
 TEST(PlugList, ExportOfADetailedPlug) {
     ListFixture f(12);
     f.list.detail({4});
-    ExportInput input;
-    input.headingLine = f.list.heading().text;
-    input.detailedMask = column::kDelay;
-    for (const auto &line : f.list.lines()) input.plugLines.push_back(line.line.text);
+    const ExportInput input = exportInputOf(f.list, "CERTIFICATION REPORT");
     std::string plugBlock;
     for (const auto &line : input.plugLines) plugBlock += exportPlugLine(line, input.detailedMask);
 

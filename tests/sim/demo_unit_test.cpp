@@ -46,20 +46,6 @@ TEST(DemoUnit, CopperSitesHoldEveryClassOfResult)
     EXPECT_EQ(results, (std::set<int>{0, 1, 2, 3, 4, 5}));
 }
 
-bool exempted(const Exemptions &e, std::size_t kind, std::size_t side)
-{
-    switch (static_cast<Kind>(kind)) {
-    case Kind::ReturnLoss:
-        return side == 0 ? e.returnLossTester : e.returnLossRemote;
-    case Kind::Next:
-        return side == 0 ? e.nextTester : e.nextRemote;
-    case Kind::PsNext:
-        return side == 0 ? e.psNextTester : e.psNextRemote;
-    default:
-        return false;
-    }
-}
-
 // Worst-case entry B of a passing plug never fails its limit, and a plug
 // judged to pass clearly has no entry within the uncertainty; exempted
 // sides do not count.
@@ -76,7 +62,7 @@ TEST(DemoUnit, PassingPlugsHaveNoFailingWorstCase)
             for (std::size_t k = 0; k < kKindCount; ++k) {
                 const bool attenuation = k == static_cast<std::size_t>(Kind::Attenuation);
                 for (std::size_t s = 0; s < (attenuation ? 1u : 2u); ++s) {
-                    if (exempted(plug.exempt, k, s))
+                    if (plug.exempt.exempts(static_cast<Kind>(k), s))
                         continue;
                     const WorstCase &entry = attenuation ? plug.copper.worst[k][s].absolute
                                                          : plug.copper.worst[k][s].margin;
