@@ -11,10 +11,14 @@
 namespace quillet {
 
 struct UpdaterLaunch {
-    QString program;           // <program folder>/RIVO/rivo32
+    QString program;           // <upgrader folder>/rivo32
     QStringList arguments;     // {"-c1,38400,8,1,n,n"}
-    QString workingDirectory;  // <program folder>/RIVO
+    QString workingDirectory;  // <upgrader folder>
 };
+
+// The upgrader folder is <program folder>/RIVO when that folder exists (a
+// build tree, or the suite copied into one folder), else the installed
+// system's private folder found relative to the program's folder.
 
 UpdaterLaunch updaterLaunch(const QString &programFolder, const CommParams &params);
 

@@ -14,6 +14,7 @@
 int main(int argc, char **argv) {
     CLI::App app{"quillet-cli: batch work with the Torvik tester and Quillet files"};
     app.require_subcommand(1);
+    app.set_version_flag("--version", "quillet-cli " QUILLET_SUITE_VERSION);
     quillet::loadProgramRegional(quillet::profilePath());
     int exitCode = 0;
     quillet::cli::addIdentifyCommand(app, exitCode);

@@ -103,6 +103,7 @@ ParseOutcome parseCommandLine(int argc, char **argv, ProgramSettings &settings)
     bool demo = false;
     std::string unitPath;
 
+    app.set_version_flag("--version", "torvik-sim " QUILLET_SUITE_VERSION);
     app.add_flag("--demo", demo, "Serve the built-in demo unit (the default)");
     app.add_option("--unit", unitPath, "Serve the unit described in FILE (JSON)")->excludes("--demo");
     app.add_flag("--dump-unit", settings.dumpUnit, "Print the unit's description (JSON) and exit");

@@ -112,6 +112,21 @@ INSTANTIATE_TEST_SUITE_P(Parameters, UpdateTester,
                                            UpdaterCase{"2,9600,e,7,2,d", "-c2,9600,7,2,e,h"},
                                            UpdaterCase{"3,19200,o,8,1,n", "-c3,19200,8,1,o,n"}));
 
+TEST(UpdaterFolder, AnInstalledProgramFindsTheUpgraderInItsPrivateFolder) {
+    QTemporaryDir prefix;
+    const QString bin = QDir(prefix.path()).filePath(QStringLiteral("bin"));
+    const QString installed =
+        QDir::cleanPath(QDir(bin).filePath(QStringLiteral(QUILLET_INSTALLED_UPDATER_DIR)));
+    ASSERT_TRUE(QDir().mkpath(bin));
+    // Before the upgrader is installed, the folder beside the program is named.
+    EXPECT_EQ(updaterLaunch(bin, CommParams{}).workingDirectory, bin + "/RIVO");
+    ASSERT_TRUE(QDir().mkpath(installed));
+    const UpdaterLaunch launch = updaterLaunch(bin, CommParams{});
+    EXPECT_EQ(launch.workingDirectory, installed);
+    EXPECT_EQ(launch.program, installed + "/rivo32");
+    EXPECT_FALSE(installed.startsWith(bin)) << "never a RIVO folder in bin";
+}
+
 TEST_F(Dialogs, ProgressStepsDisableTheOwnerAndCancelIsAFlag) {
     QWidget owner;
     owner.show();
