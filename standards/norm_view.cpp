@@ -2,7 +2,9 @@
 
 #include <QApplication>
 #include <algorithm>
+#include <QKeyEvent>
 #include <QPainter>
+#include <QScrollBar>
 #include <QStringListModel>
 #include <QStyledItemDelegate>
 
@@ -98,6 +100,30 @@ void CNormView::setListing(const std::vector<std::string> &lines) {
     QStringList rows;
     for (const std::string &line : lines) rows.append(fromCp1252(line));
     model_->setStringList(rows);
+}
+
+void CNormView::keyPressEvent(QKeyEvent *event) {
+    QScrollBar *bar = horizontalScrollBar();
+    const bool farEnd = event->modifiers() & Qt::ControlModifier;
+    switch (event->key()) {
+    case Qt::Key_Home:
+    case Qt::Key_Left:
+        if (farEnd)
+            bar->setValue(bar->minimum());
+        else
+            bar->triggerAction(event->key() == Qt::Key_Home ? QAbstractSlider::SliderPageStepSub
+                                                           : QAbstractSlider::SliderSingleStepSub);
+        return;
+    case Qt::Key_End:
+    case Qt::Key_Right:
+        if (farEnd)
+            bar->setValue(bar->maximum());
+        else
+            bar->triggerAction(event->key() == Qt::Key_End ? QAbstractSlider::SliderPageStepAdd
+                                                          : QAbstractSlider::SliderSingleStepAdd);
+        return;
+    default: QListView::keyPressEvent(event);
+    }
 }
 
 std::vector<std::string> CNormView::selectedLines() const {

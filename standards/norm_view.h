@@ -24,6 +24,11 @@ public:
     // The selected lines in order, or every line when none is selected.
     std::vector<std::string> selectedLines() const;
 
+protected:
+    // Home, End, Left and Right scroll the listing sideways (with Ctrl: to
+    // the far end); the other keys move through the lines.
+    void keyPressEvent(QKeyEvent *event) override;
+
 signals:
     // The 1-based number of the current line, for the status bar.
     void currentLineChanged(int line);

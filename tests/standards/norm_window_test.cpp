@@ -14,6 +14,8 @@
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
 #include <QTemporaryDir>
 #include <QToolBar>
 #include <memory>
@@ -34,6 +36,7 @@
 #include "select_dlg.h"
 #include "shell_fixture.h"
 #include "simulator.h"
+#include "status_panes.h"
 #include "torvlink.h"
 
 namespace quillet::test {
@@ -113,6 +116,20 @@ TEST_F(NormWindow, DownloadListSaveReopenAndPreview) {
     EXPECT_TRUE(main->action(cmd::kFileSave)->isEnabled());
     QApplication::processEvents();
     saveScreenshot(main, QStringLiteral("standards_listing"));
+    // Sideways keys scroll the listing, not the current line.
+    frame->view()->setCurrentIndex(frame->view()->model()->index(3, 0));
+    frame->parentWidget()->resize(300, 300);
+    QApplication::processEvents();
+    QScrollBar *sideways = frame->view()->horizontalScrollBar();
+    ASSERT_GT(sideways->maximum(), 0);
+    QTest::keyClick(frame->view(), Qt::Key_End, Qt::ControlModifier);
+    EXPECT_EQ(sideways->value(), sideways->maximum());
+    QTest::keyClick(frame->view(), Qt::Key_Left);
+    EXPECT_LT(sideways->value(), sideways->maximum());
+    QTest::keyClick(frame->view(), Qt::Key_Home, Qt::ControlModifier);
+    EXPECT_EQ(sideways->value(), 0);
+    EXPECT_EQ(frame->view()->currentIndex().row(), 3);
+    EXPECT_EQ(main->statusPanes()->positionText(), QStringLiteral("4"));
 
     // Saving asks for the comment first.
     onNextModal(main, [](QWidget *modal) {
