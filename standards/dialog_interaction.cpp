@@ -1,7 +1,5 @@
 #include "dialog_interaction.h"
 
-#include <QLabel>
-
 #include "cp1252.h"
 #include "message_prompt.h"
 #include "progress_dlg.h"
@@ -54,9 +52,7 @@ SelectionKind kindOfDialog(int dialogId) {
 class DialogProgress final : public model::Progress {
 public:
     DialogProgress(QWidget *parent, const std::string &text) : dialog_(parent) { setText(text); }
-    void setText(const std::string &text) override {
-        if (auto *label = dialog_.findChild<QLabel *>()) label->setText(fromCp1252(text));
-    }
+    void setText(const std::string &text) override { dialog_.setMessage(fromCp1252(text)); }
     void setRange(int lower, int upper) override { dialog_.setRange(lower, upper); }
     void setStep(int step) override { dialog_.setStep(step); }
     void step() override { dialog_.step(); }

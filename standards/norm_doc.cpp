@@ -17,13 +17,11 @@ namespace {
 constexpr int kUnableToReadFile = 274;
 constexpr int kCannotReadData = 275;
 
-int gUntitledCount = 0;
-
 std::string caption() { return resourceString(ids::kAppTitle); }
 
 }  // namespace
 
-CNormDoc::CNormDoc() : untitled_(QStringLiteral("Standard%1").arg(++gUntitledCount)) {}
+CNormDoc::CNormDoc(QString untitledName) : untitled_(std::move(untitledName)) {}
 
 void CNormDoc::setComment(const std::string &comment) { file_.comment = comment; }
 

@@ -15,8 +15,8 @@ namespace quillet {
 
 class CNormDoc {
 public:
-    // An untitled document named "Standard" and a number.
-    CNormDoc();
+    // An untitled document shows `untitledName` until it is saved.
+    explicit CNormDoc(QString untitledName = QStringLiteral("Standard"));
 
     const model::NormFile &file() const { return file_; }
     const std::vector<model::CNorm> &standards() const { return file_.standards; }

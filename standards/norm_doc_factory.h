@@ -21,7 +21,11 @@ public:
     std::optional<QString> promptOpenFileName(QWidget *parent) override;
 
 private:
+    // "Standard1", "Standard2"... for the downloads of this run.
+    QString untitledName();
+
     CQuilletApp &app_;
+    int untitledCount_ = 0;
 };
 
 void registerStandardsDocuments(CQuilletApp &app);

@@ -105,6 +105,7 @@ TEST_F(NormWindow, DownloadListSaveReopenAndPreview) {
     CNormFrame *frame = windows().front();
     main->mdiArea()->setActiveSubWindow(main->mdiArea()->subWindowList().front());
     EXPECT_FALSE(TorvikCommIsOpen());
+    EXPECT_EQ(frame->windowTitle(), QStringLiteral("Standard1*"));
     EXPECT_EQ(frame->document().standards().size(), 7u);
     const auto expected = standards::normListingLines(frame->document().standards(), NumberFormat('.'));
     EXPECT_EQ(frame->view()->listing(), expected);
