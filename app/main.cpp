@@ -1,6 +1,7 @@
 // quillet: the desktop program of the Torvik tester.
 #include <QApplication>
 
+#include "norm_doc_factory.h"
 #include "quillet_app.h"
 #include "tool_icons.h"
 #include "profile.h"
@@ -16,6 +17,7 @@ int main(int argc, char **argv) {
     QStringList arguments;
     for (int i = 1; i < argc; ++i) arguments.append(QString::fromLocal8Bit(argv[i]));
     quillet::CQuilletApp app;
+    quillet::registerStandardsDocuments(app);
     if (!app.initInstance(arguments)) return 1;
     return QApplication::exec();
 }

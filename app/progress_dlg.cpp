@@ -81,6 +81,14 @@ bool CProgressDlg::cancelled() {
     return wasCancelled;
 }
 
+void CProgressDlg::setMessage(const QString &text) {
+    message_->setText(text);
+}
+
+QString CProgressDlg::message() const {
+    return message_->text();
+}
+
 QString CProgressDlg::percentText() const {
     return QString::fromStdString(progressPercentText(range_, position_));
 }

@@ -10,6 +10,7 @@
 #include "autotest_transfer.h"
 #include "quillet_strings.h"
 #include "site.h"
+#include "standards_commands.h"
 #include "terminal_interaction.h"
 #include "tester_session.h"
 #include "torvlink.h"
@@ -122,8 +123,12 @@ void addDownloadCommand(CLI::App &app, int &exitCode) {
                   "Group into the existing file (sites of the same name take the newer plugs)");
     cmd->add_flag("--keep-existing", options->keepExisting,
                   "When grouping without a terminal, keep a file's site of the same name as it is");
+    const auto standards = addStandardsDownloadOptions(*cmd);
     addLinkOptions(*cmd, options->link);
-    cmd->callback([options, &exitCode] { exitCode = runDownload(*options); });
+    cmd->callback([options, standards, &exitCode] {
+        exitCode = standards->wanted ? runStandardsDownload(*standards, options->link, options->output)
+                                     : runDownload(*options);
+    });
 }
 
 }  // namespace quillet::cli

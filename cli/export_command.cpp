@@ -5,11 +5,13 @@
 #include <memory>
 
 #include "autotest_file.h"
+#include "doc_template_strings.h"
 #include "list_lines.h"
 #include "plug_list.h"
 #include "profile.h"
 #include "quillet_strings.h"
 #include "site.h"
+#include "standards_commands.h"
 #include "text_export.h"
 
 namespace quillet::cli {
@@ -28,9 +30,42 @@ std::string reportTitle() {
     return readProfileString(profilePath(), "Options", "Title").value_or(resourceString(211));
 }
 
+int failWith(const std::string &text) {
+    std::fprintf(stderr, "quillet-cli: %s\n", text.c_str());
+    return 1;
+}
+
 int fail(int textId) {
     std::fprintf(stderr, "quillet-cli: %s\n", resourceString(textId));
     return 1;
+}
+
+// What an input file exports is chosen by its extension, as the open
+// dialogs choose the document type.
+enum class ExportedKind { Autotest, Graph, Standards, Unknown };
+
+ExportedKind exportedKindOf(const std::string &input) {
+    if (matchesExtension(parseDocTemplateStrings(resourceString(ids::kAutotestDocStrings)), input))
+        return ExportedKind::Autotest;
+    if (matchesExtension(parseDocTemplateStrings(resourceString(ids::kGraphDocStrings)), input))
+        return ExportedKind::Graph;
+    if (matchesExtension(parseDocTemplateStrings(resourceString(ids::kNormDocStrings)), input))
+        return ExportedKind::Standards;
+    return ExportedKind::Unknown;
+}
+
+int runExport(const ExportOptions &options);
+
+int runExportOfKind(const ExportOptions &options) {
+    switch (exportedKindOf(options.input)) {
+    case ExportedKind::Autotest: return runExport(options);
+    case ExportedKind::Standards:
+        if (options.append) return failWith("--append applies to autotest exports only");
+        return exportStandards(options.input, options.output);
+    case ExportedKind::Graph: return failWith("graph files (.frt) cannot be exported yet");
+    case ExportedKind::Unknown: break;
+    }
+    return failWith(options.input + ": not an autotest (.tat), graph (.frt) or standards (.nrm) file");
 }
 
 int runExport(const ExportOptions &options) {
@@ -68,15 +103,15 @@ int runExport(const ExportOptions &options) {
 
 void addExportCommand(CLI::App &app, int &exitCode) {
     auto options = std::make_shared<ExportOptions>();
-    CLI::App *cmd = app.add_subcommand("export", "Export one site of an autotest file as tab-separated text");
-    cmd->add_option("input", options->input, "Autotest file (.tat)")->required();
+    CLI::App *cmd = app.add_subcommand("export", "Export one site of an autotest file as tab-separated text, or a standards file's listing");
+    cmd->add_option("input", options->input, "Autotest file (.tat) or standards file (.nrm)")->required();
     cmd->add_option("output", options->output, "Text file to write (.txt)")->required();
     cmd->add_option("--site", options->site, "Site of the file, from 1")->capture_default_str();
     cmd->add_option("--detail", options->detail, "Detail lines: none or all")
         ->check(CLI::IsMember({"none", "all"}))
         ->capture_default_str();
     cmd->add_flag("--append", options->append, "Add to the end of an existing file instead of replacing it");
-    cmd->callback([options, &exitCode] { exitCode = runExport(*options); });
+    cmd->callback([options, &exitCode] { exitCode = runExportOfKind(*options); });
 }
 
 }  // namespace quillet::cli

@@ -1,6 +1,7 @@
 #include "tester_text.h"
 
 #include <cstdint>
+#include <optional>
 
 namespace quillet {
 namespace {
@@ -50,6 +51,50 @@ std::string cp1252ToUtf8(const std::string &text) {
     for (const char c : text) {
         const auto byte = static_cast<unsigned char>(c);
         appendUtf8(out, byte >= 0x80 && byte < 0xA0 ? kHighControls[byte - 0x80] : char32_t{byte});
+    }
+    return out;
+}
+
+namespace {
+
+// The code point of the UTF-8 sequence at `at`, and its length; nothing for
+// a malformed sequence.
+std::optional<char32_t> decodeUtf8(const std::string &text, std::size_t at, std::size_t &length) {
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    const unsigned char lead = byte(at);
+    length = lead < 0x80 ? 1 : (lead & 0xE0) == 0xC0 ? 2 : (lead & 0xF0) == 0xE0 ? 3 : (lead & 0xF8) == 0xF0 ? 4 : 0;
+    if (length == 0 || at + length > text.size()) {
+        length = 1;
+        return std::nullopt;
+    }
+    char32_t c = length == 1 ? lead : lead & (0x7F >> length);
+    for (std::size_t i = 1; i < length; ++i) {
+        if ((byte(at + i) & 0xC0) != 0x80) {
+            length = i;
+            return std::nullopt;
+        }
+        c = (c << 6) | (byte(at + i) & 0x3F);
+    }
+    return c;
+}
+
+char toCp1252(char32_t c) {
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return static_cast<char>(c);
+    for (std::size_t i = 0; i < 32; ++i) {
+        if (kHighControls[i] == c && c != 0xFFFD) return static_cast<char>(0x80 + i);
+    }
+    return '?';
+}
+
+}  // namespace
+
+std::string utf8ToCp1252(const std::string &text) {
+    std::string out;
+    for (std::size_t at = 0; at < text.size();) {
+        std::size_t length = 1;
+        const auto c = decodeUtf8(text, at, length);
+        out += c ? toCp1252(*c) : '?';
+        at += length;
     }
     return out;
 }

@@ -13,4 +13,8 @@ std::string convertTesterText(const std::string &text);
 // Windows-1252 bytes as UTF-8; the five unassigned bytes become U+FFFD.
 std::string cp1252ToUtf8(const std::string &text);
 
+// UTF-8 as Windows-1252, for texts the user types into a document; a
+// character the code page lacks, or a malformed sequence, becomes "?".
+std::string utf8ToCp1252(const std::string &text);
+
 }  // namespace quillet

@@ -34,6 +34,14 @@ TEST(Cp1252, DecodesTheWindowsRangeAndLatin1) {
     EXPECT_EQ(cp1252ToUtf8("\x81"), "\xEF\xBF\xBD");
 }
 
+// What the user types goes back into a document's Windows-1252; what the
+// code page lacks, or malformed UTF-8, becomes "?".
+TEST(Cp1252, EncodesTypedTextBack) {
+    EXPECT_EQ(utf8ToCp1252("\xE2\x82\xAC \xC3\xA9 \xE2\x80\x93 A \xC2\xB5"), "\x80 \xE9 \x96 A \xB5");
+    EXPECT_EQ(utf8ToCp1252("\xE2\x82\xAC"), "\x80");
+    EXPECT_EQ(utf8ToCp1252("\xE4\xB8\xAD|\xF0\x9F\x98\x80|\xC3|\xC3("), "?|?|?|?(");
+}
+
 TEST(StatusPanes, LinkPaneRateOnFiveDigits) {
     EXPECT_EQ(linkPaneText("COM1", 38400), "COM1:38400");
     EXPECT_EQ(linkPaneText("COM1", 9600), "COM1:09600");
