@@ -163,20 +163,23 @@ void CGraphView::onTemplateShow() {
     state.templatesShown = !state.templatesShown && state.gabarit.GetSize() > 0;
 }
 
+// The first page turns to landscape when the view asks for it; the
+// printer's orientation is given back afterwards.
 void CGraphView::print(QPrinter &printer) const {
     const QPageLayout::Orientation before = printer.pageLayout().orientation();
     const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
     if (model_.document().printsLandscape(page.width(), page.height())) printer.setPageOrientation(QPageLayout::Landscape);
     QPainter painter(&printer);
-    const bool monochrome = printer.colorMode() == QPrinter::GrayScale;
-    drawPlotPage(painter, QRectF(QPointF(0, 0), printer.pageLayout().paintRectPixels(printer.resolution()).size()), model_,
-                 monochrome, model_.state().statisticsShown);
+    const QRectF area(0, 0, painter.device()->width(), painter.device()->height());
+    drawPlotPage(painter, area, model_, printer.colorMode() == QPrinter::GrayScale, model_.state().statisticsShown);
     painter.end();
     printer.setPageOrientation(before);
 }
 
 void CGraphView::printPreview() {
     QPrinter printer(QPrinter::HighResolution);
+    const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
+    if (model_.document().printsLandscape(page.width(), page.height())) printer.setPageOrientation(QPageLayout::Landscape);
     QPrintPreviewDialog preview(&printer, this);
     connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter *target) { print(*target); });
     preview.exec();
