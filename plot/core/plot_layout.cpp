@@ -46,7 +46,7 @@ void abscissaGraduations(const PlotDocument &document, const PlotState &state, c
             scene.items.push_back(TextItem{Band::Abscissa, {x, y - kLineHeight}, text.time, h, VAlign::Top, kBlack});
         } else {
             scene.items.push_back(TextItem{Band::Abscissa, {x, y},
-                                           formatAbscissa(document, format, std::fabs(absolute), false), h,
+                                           formatAbscissa(document, format, absolute, false), h,
                                            VAlign::Top, kBlack});
         }
     }

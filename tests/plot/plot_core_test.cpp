@@ -152,7 +152,13 @@ TEST_F(PlotModelTest, BracketLookupOfTheDocument) {
     EXPECT_EQ(b.afterIndex, 0);
     EXPECT_EQ(doc.GetDocBornesVoieAtDate(0, 51, b), -1);
     PlotDocument base;
+    std::vector<std::string> traced;
+    setPlotTrace([&](const std::string &line) { traced.push_back(line); });
     EXPECT_EQ(base.GetDocBornesVoieAtDate(0, 1, b), -1);
+    setPlotTrace(nullptr);
+#ifndef NDEBUG
+    EXPECT_EQ(traced, std::vector<std::string>{"GetDocBornesVoieAtDate() \xC3\xA0 surcharger"});
+#endif
     EXPECT_EQ(base.GetDocNbVoies(), 0);
     EXPECT_EQ(base.abscissaName(), "Time");
 }
@@ -404,6 +410,23 @@ TEST_F(PlotLayoutTest, CurveNumbersAndAxisTexts) {
     EXPECT_TRUE(has("alpha"));
     const PlotScene compact = layout({1350, false, true});
     EXPECT_TRUE(compact.all<TextItem>().empty());  // compact: no text
+}
+
+TEST_F(PlotLayoutTest, DateAbscissaGetsFiveDatedGraduations) {
+    doc.dates = true;
+    doc.add("temperature", 61, 1700000000, 1700003600, [](double x) { return 20 + std::fmod(x, 7); });
+    show({{0, 1}});
+    EXPECT_TRUE(state.dateAbscissa);
+    EXPECT_EQ(state.origin, 1700000000);
+    EXPECT_EQ(state.window.x, (Range{0, 3600}));
+    const PlotScene scene = layout();
+    int dated = 0;
+    for (const TextItem *text : scene.all<TextItem>()) {
+        if (text->band == Band::Abscissa && text->text.size() == 8 && text->text[2] == '/') ++dated;
+    }
+    EXPECT_EQ(dated, 5);
+    const auto lines = legendLines(doc, state, model.format());
+    EXPECT_EQ(lines[3].text, "X axis: Time");
 }
 
 TEST_F(PlotLayoutTest, LegendLinesWithStatisticsAndMarkers) {
