@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "message_prompt.h"
+#include "plot_format.h"
 #include "plot_texts.h"
 #include "quillet_strings.h"
 #include "validating_edit.h"
@@ -158,23 +159,32 @@ void CPlotTitleDlg::accept() {
 }
 
 CSetScalesDlg::CSetScalesDlg(const plot::PlotModel &model, QWidget *parent)
-    : PlotDialog(parent), format_(model.format()), twoScales_(model.state().twoScales) {
+    : PlotDialog(parent), format_(model.format()), twoScales_(model.state().twoScales),
+      dates_(model.state().dateAbscissa && model.state().abscissaCurve < 0) {
     setWindowTitle(tr("Set Scales"));
     window_ = model.scalesForDialog();
     auto *grid = new QGridLayout(this);
     grid->addWidget(new QLabel(tr("Min."), this), 0, 1);
     grid->addWidget(new QLabel(tr("Max."), this), 0, 2);
-    const QString names[3] = {model.state().dateAbscissa ? tr("&Date (JJ/MM/AA HH:MM:SS)") : tr("&X"),
+    const QString names[3] = {dates_ ? tr("&Date (JJ/MM/AA HH:MM:SS)") : tr("&X"),
                               tr("Y Scale &1"), tr("Y Scale &2")};
     const plot::Range ranges[3] = {window_.x, window_.y1, window_.y2};
     for (int axis = 0; axis < (twoScales_ ? 3 : 2); ++axis) {
         auto *label = new QLabel(names[axis], this);
         grid->addWidget(label, axis + 1, 0);
         for (int end = 0; end < 2; ++end) {
-            auto *edit = new CRealEdit(format_, -1.7976931348623157e308, 1.7976931348623157e308, this);
-            edit->setValue(end == 0 ? ranges[axis].minimum : ranges[axis].maximum);
-            grid->addWidget(edit, axis + 1, end + 1);
-            fields_[axis][end] = edit;
+            const double value = end == 0 ? ranges[axis].minimum : ranges[axis].maximum;
+            if (axis == 0 && dates_) {
+                auto *edit = new CDateEdit(-2147483647.0, 2147483647.0, this);
+                const plot::DateText text = plot::formatDate(value);
+                edit->setText(QString::fromStdString(text.date + ' ' + text.time));
+                fields_[axis][end] = edit;
+            } else {
+                auto *edit = new CRealEdit(format_, -1.7976931348623157e308, 1.7976931348623157e308, this);
+                edit->setValue(value);
+                fields_[axis][end] = edit;
+            }
+            grid->addWidget(fields_[axis][end], axis + 1, end + 1);
         }
         label->setBuddy(fields_[axis][0]);
     }
@@ -184,7 +194,7 @@ CSetScalesDlg::CSetScalesDlg(const plot::PlotModel &model, QWidget *parent)
 void CSetScalesDlg::setPrompt(UserPrompt *prompt) {
     PlotDialog::setPrompt(prompt);
     for (auto &axis : fields_) {
-        for (CRealEdit *field : axis) {
+        for (CValidatingEdit *field : axis) {
             if (field) field->setPrompt(prompt);
         }
     }
@@ -194,7 +204,7 @@ void CSetScalesDlg::accept() {
     plot::Range *ranges[3] = {&window_.x, &window_.y1, &window_.y2};
     for (int axis = 0; axis < (twoScales_ ? 3 : 2); ++axis) {
         double low = 0, high = 0;
-        if (!fields_[axis][0]->check(low) || !fields_[axis][1]->check(high)) return;
+        if (!readField(axis, 0, low) || !readField(axis, 1, high)) return;
         if (!(low < high)) {
             warn(std::string(resourceString(plot::texts::kMinBelowMax)) + " (" + resourceString(plot::texts::kMinField) + ")");
             fields_[axis][0]->setFocus();
@@ -203,6 +213,11 @@ void CSetScalesDlg::accept() {
         *ranges[axis] = {low, high};
     }
     QDialog::accept();
+}
+
+bool CSetScalesDlg::readField(int axis, int end, double &value) const {
+    if (axis == 0 && dates_) return static_cast<CDateEdit *>(fields_[axis][end])->check(value);
+    return static_cast<CRealEdit *>(fields_[axis][end])->check(value);
 }
 
 CCopyDlg::CCopyDlg(QWidget *parent) : QDialog(parent) {

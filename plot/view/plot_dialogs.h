@@ -16,7 +16,7 @@ class QRadioButton;
 
 namespace quillet {
 
-class CRealEdit;
+class CValidatingEdit;
 
 // The dialogs' messages go to a prompt (message boxes unless a test sets one).
 class PlotDialog : public QDialog {
@@ -85,13 +85,16 @@ public:
     void setPrompt(UserPrompt *prompt);
     // The windows as entered, abscissa as shown (absolute, display factor).
     plot::PlotWindow window() const { return window_; }
-    CRealEdit *field(int axis, bool maximum) const { return fields_[axis][maximum ? 1 : 0]; }
+    CValidatingEdit *field(int axis, bool maximum) const { return fields_[axis][maximum ? 1 : 0]; }
     void accept() override;
 
 private:
+    // A field's value; the abscissa of a date plot is read as a date.
+    bool readField(int axis, int end, double &value) const;
+
     const NumberFormat &format_;
-    bool twoScales_;
-    CRealEdit *fields_[3][2] = {};
+    bool twoScales_, dates_;
+    CValidatingEdit *fields_[3][2] = {};
     plot::PlotWindow window_;
 };
 

@@ -11,6 +11,10 @@
 class QTreeWidget;
 
 namespace quillet {
+class CRealEdit;
+}
+
+namespace quillet {
 
 class CTemplateDlg : public PlotDialog {
     Q_OBJECT
