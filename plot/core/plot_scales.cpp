@@ -67,11 +67,14 @@ bool PlotState::anyFixedMarker() const {
 void computeSlotStatistics(const PlotDocument &document, const PlotState &state, CurveSlot &slot) {
     windowIndexes(document, state, slot);
     Accumulator acc;
+    int count = 0;  // values read: one that cannot be read does not pull the average down
     for (int i = slot.first; i <= slot.last; ++i) {
         double v = 0;
-        if (document.GetDocIiemeValeurVoie(slot.channel, i, v, -1, nullptr) >= 0) acc.add(v);
+        if (document.GetDocIiemeValeurVoie(slot.channel, i, v, -1, nullptr) >= 0) {
+            acc.add(v);
+            ++count;
+        }
     }
-    const int count = slot.last - slot.first + 1;
     slot.minimum = acc.any ? acc.minimum : -1;
     slot.maximum = acc.any ? acc.maximum : 1;
     slot.average = count > 0 ? acc.sum / count : 0;

@@ -138,6 +138,10 @@ TEST_F(PlotModelTest, StatisticsOverAZoomedWindow) {
     EXPECT_NEAR(state.curves[0].deviation, std::sqrt(10.0), 1e-9);  // 0..10 spread
     EXPECT_TRUE(model.globalView());
     EXPECT_EQ(state.curves[0].last, 100);
+    // Values that cannot be read stay out of the average.
+    doc.channels[0].failing = {0, 1, 2, 3, 4};
+    model.refreshChannels();
+    EXPECT_DOUBLE_EQ(state.curves[0].average, 52.5);
     EXPECT_FALSE(model.globalView());  // not zoomed: nothing changes
 }
 
