@@ -71,6 +71,10 @@ int PlotDocument::GetDocBornesVoieAtDate(int, double, Bracket &bracket) const {
     return -1;
 }
 
+void PlotDocument::readValues(int channel, int first, int count, double *values, unsigned char *read) const {
+    for (int k = 0; k < count; ++k) read[k] = GetDocIiemeValeurVoie(channel, first + k, values[k], -1, nullptr) >= 0;
+}
+
 std::string PlotDocument::abscissaName() const { return resourceString(texts::kTime); }
 
 int bracketSamples(const PlotDocument &document, int channel, double abscissa, Bracket &bracket) {

@@ -38,6 +38,11 @@ public:
     virtual int GetDocIiemeDateVoie(int channel, int index, double &abscissa, int &isDate) const;
     // 0 when the samples either side of `abscissa` were found, else -1.
     virtual int GetDocBornesVoieAtDate(int channel, double abscissa, Bracket &bracket) const;
+    // Values first .. first + count - 1 at once, for the statistics of long
+    // curves: values[k] receives value first + k and read[k] whether it could
+    // be read. The base version asks GetDocIiemeValeurVoie for each; a
+    // document holding its values in an array answers much faster.
+    virtual void readValues(int channel, int first, int count, double *values, unsigned char *read) const;
 
     // The view's further answers.
     virtual std::string abscissaName() const;  // "Time"

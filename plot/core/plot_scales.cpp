@@ -68,10 +68,15 @@ void computeSlotStatistics(const PlotDocument &document, const PlotState &state,
     windowIndexes(document, state, slot);
     Accumulator acc;
     int count = 0;  // values read: one that cannot be read does not pull the average down
-    for (int i = slot.first; i <= slot.last; ++i) {
-        double v = 0;
-        if (document.GetDocIiemeValeurVoie(slot.channel, i, v, -1, nullptr) >= 0) {
-            acc.add(v);
+    constexpr int kBlock = 2048;
+    double values[kBlock];
+    unsigned char read[kBlock];
+    for (int i = slot.first; i <= slot.last; i += kBlock) {
+        const int n = std::min(kBlock, slot.last - i + 1);
+        document.readValues(slot.channel, i, n, values, read);
+        for (int k = 0; k < n; ++k) {
+            if (!read[k]) continue;
+            acc.add(values[k]);
             ++count;
         }
     }

@@ -45,10 +45,25 @@ public:
     int GetDocNbValeursVoie(int c) const override { return valid(c) ? static_cast<int>(channels[c].y.size()) : 0; }
     int GetDocIiemeValeurVoie(int c, int i, double &value, int, std::string *text) const override {
         value = 0;
-        if (!valid(c) || i < 0 || i >= GetDocNbValeursVoie(c) || channels[c].failing.count(i)) return -1;
-        value = channels[c].y[static_cast<std::size_t>(i)];
+        if (!valid(c)) return -1;
+        const TestChannel &channel = channels[c];
+        if (i < 0 || i >= static_cast<int>(channel.y.size()) || (!channel.failing.empty() && channel.failing.count(i))) {
+            return -1;
+        }
+        value = channel.y[static_cast<std::size_t>(i)];
         if (text) *text = std::to_string(value);
         return 0;
+    }
+    void readValues(int c, int first, int count, double *values, unsigned char *read) const override {
+        if (!valid(c) || first < 0 || first + count > GetDocNbValeursVoie(c)) {
+            plot::PlotDocument::readValues(c, first, count, values, read);
+            return;
+        }
+        const TestChannel &channel = channels[c];
+        for (int k = 0; k < count; ++k) {
+            values[k] = channel.y[static_cast<std::size_t>(first + k)];
+            read[k] = channel.failing.empty() || !channel.failing.count(first + k);
+        }
     }
     int GetDocIiemeDateVoie(int c, int i, double &x, int &isDate) const override {
         x = 0;
