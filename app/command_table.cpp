@@ -49,6 +49,22 @@ constexpr CommandText kTexts[] = {
     {cmd::kWindowArrange, "&Arrange Icons", "Arrange icons at the bottom of the window"},
     {cmd::kNextPane, "Next Pane", "Switch to the next window pane"},
     {cmd::kPrevPane, "Previous Pane", "Switch back to the previous window pane"},
+    // The plot window's commands (menu 4).
+    {cmd::kGraphCurves, "&Curves...", "Choose the curves to show", "Curves"},
+    {cmd::kGraphXMarker, "Horizontal Ma&rker (X axis)", "Marker on the selected curve", "X marker"},
+    {cmd::kGraphFreeMarker, "Free Mar&ker", "Marker anywhere on the plot", "Free marker"},
+    {cmd::kGraphFixedMarker, "Add a &Fixed Marker", "Keep the values of every curve at the marker", "Fixed marker"},
+    {45006, "Clear All Fixe&d Markers", "Remove every fixed marker"},
+    {45007, "&Zoom", "Zoom on the drawn rectangle"},
+    {45008, "Set Sca&les...", "Enter the limits of the scales"},
+    {45009, "&Global View", "Back to the automatic scales"},
+    {45010, "&Hide other curves", "Show the selected curve only"},
+    {45011, "Sho&w all curves", "Show every curve"},
+    {45012, "Hide &curve", "Hide the selected curve"},
+    {45013, "Show cur&ve", "Show the selected curve"},
+    {45016, "Li&nk points", "Join the points of the curves"},
+    {45017, "Gr&id lines", "Draw the grid lines"},
+    {45023, "C&urve Color...", "Change the colour of the selected curve"},
 };
 
 const CommandText *textOf(int id) {
