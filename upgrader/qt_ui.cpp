@@ -70,7 +70,6 @@ void QtUpgraderUi::openProgress(ProgressWindow window)
 {
     closeProgress();
     progress_ = new ProgressWindowDlg(language_, window, parent_);
-    progress_->setAttribute(Qt::WA_DeleteOnClose);
     progress_->show();
     QCoreApplication::processEvents();
 }
@@ -87,10 +86,13 @@ void QtUpgraderUi::setProgress(int percent)
         progress_->setPercent(percent);
 }
 
+// hide(), not close(): closing a dialog rejects it, which here means Cancel.
 void QtUpgraderUi::closeProgress()
 {
-    if (progress_)
-        progress_->close();
+    if (progress_) {
+        progress_->hide();
+        progress_->deleteLater();
+    }
     progress_ = nullptr;
 }
 

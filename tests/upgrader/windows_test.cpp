@@ -11,6 +11,7 @@
 #include "about_dlg.h"
 #include "link_dlg.h"
 #include "progress_window.h"
+#include "qt_ui.h"
 #include "texts.h"
 #include "welcome_dlg.h"
 #include "window_texts.h"
@@ -85,6 +86,26 @@ TEST_P(Windows, LinkAndAbout)
     saveScreenshot(link, QStringLiteral("upgrader_link_") + QLatin1String(GetParam().suffix));
     AboutDlg about(language, QDir::temp());
     saveScreenshot(about, QStringLiteral("upgrader_about_") + QLatin1String(GetParam().suffix));
+}
+
+int visibleProgressWindows()
+{
+    int count = 0;
+    for (const QWidget *widget : QApplication::topLevelWidgets())
+        count += qobject_cast<const ProgressWindowDlg *>(widget) && widget->isVisible() ? 1 : 0;
+    return count;
+}
+
+// The procedure closes its windows itself; closing must not count as Cancel.
+TEST(ProcedureWindows, ProgressWindowClosesWhenTheStepEnds)
+{
+    QtUpgraderUi ui(Language::English, nullptr);
+    ui.openProgress(ProgressWindow::Analysis);
+    EXPECT_EQ(visibleProgressWindows(), 1);
+    EXPECT_FALSE(ui.cancelPressed());
+    ui.closeProgress();
+    QApplication::processEvents();
+    EXPECT_EQ(visibleProgressWindows(), 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, Windows,
