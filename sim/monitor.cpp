@@ -48,6 +48,17 @@ std::string upper(std::string text)
     return text;
 }
 
+// Sleeps until shortly before `due`, then spins: a woken thread is often
+// late by more than a character time, which the line would not be.
+void waitUntil(Clock::time_point due)
+{
+    constexpr auto kSpin = std::chrono::microseconds(400);
+    if (due - Clock::now() > kSpin)
+        std::this_thread::sleep_until(due - kSpin);
+    while (Clock::now() < due)
+        std::this_thread::yield();
+}
+
 }  // namespace
 
 std::vector<MonitorEntry> parseMonitorEntries(const std::string &text)
@@ -129,7 +140,8 @@ bool MonitorSimulator::Impl::start(std::string *error)
         acceptedFile.open(options.acceptedPath, std::ios::trunc);
     monitors = options.instruments.empty() ? std::vector<MonitorEntry>{} : options.instruments.front();
     gone = options.instruments.empty();
-    writer = std::make_unique<LineWriter>(terminal.master(), wakePipe[0], options.paceBaud);
+    // Answers are timed here, so the writer itself does not pace.
+    writer = std::make_unique<LineWriter>(terminal.master(), wakePipe[0], 0);
     thread = std::thread([this] { serve(); });
     return true;
 }
@@ -194,8 +206,9 @@ bool MonitorSimulator::Impl::readInput()
         partialLine.clear();
         if (line.ends_with('\r'))
             line.pop_back();
-        std::this_thread::sleep_until(lineBusyUntil);
         handleLine(line);
+        if (!terminal.isOpen())
+            return false;  // the line dropped
     }
     return true;
 }
@@ -265,15 +278,22 @@ void MonitorSimulator::Impl::handleRecord(const std::string &record)
     }
     if (acceptedFile.is_open())
         acceptedFile << record << '\n' << std::flush;
+    if (options.dropAfterRecord > 0 && acceptedHere == static_cast<std::size_t>(options.dropAfterRecord)) {
+        terminal.close();
+        return;
+    }
     if (!(options.quietEndRecord && upper(record).find(":00000001FF") != std::string::npos))
         reply(options.acknowledgement);
 }
 
+// The answer starts once the line that asked has fully arrived and goes
+// out in one write when its last byte would have: one wait per answer.
 void MonitorSimulator::Impl::reply(const std::string &line)
 {
-    if (options.slowMs > 0)
-        std::this_thread::sleep_for(std::chrono::milliseconds(options.slowMs));
     const std::string wire = line + "\r\n";
+    const auto due = std::max(lineBusyUntil, Clock::now()) + std::chrono::milliseconds(options.slowMs)
+        + byteTime(wire.size());
+    waitUntil(due);
     if (writer->write(wire, mutex, sentTrace) && options.onTrace)
         options.onTrace(TraceDirection::Sent, wire);
 }

@@ -35,6 +35,7 @@ struct MonitorOptions {
     bool silent = false;        // answers nothing at all
     bool quietEndRecord = false;  // accepts the end record without a word
     int slowMs = 0;             // waits this long before every answer
+    int dropAfterRecord = 0;    // the line drops once record n is accepted; 0: never
     std::string linkPath;       // a symbolic link to the device, if set
     std::string acceptedPath;   // every accepted record appended here
     std::function<void(TraceDirection, const std::string &)> onTrace;

@@ -66,6 +66,8 @@ int runMonitor(int argc, char **argv)
     app.add_flag("--quiet-end", options.quietEndRecord, "Accept the end record without answering");
     app.add_option("--slow", options.slowMs, "Wait MS milliseconds before every answer")
         ->check(CLI::NonNegativeNumber);
+    app.add_option("--drop-after", options.dropAfterRecord, "Drop the line once record N is accepted")
+        ->check(CLI::NonNegativeNumber);
     app.add_option("--accepted", options.acceptedPath, "Append every accepted record to FILE");
     app.add_option("--link", options.linkPath, "Symbolic link to create to the device");
     app.add_flag("--trace", trace, "Print every line received and answered on stderr");

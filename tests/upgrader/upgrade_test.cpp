@@ -242,6 +242,19 @@ TEST(Upgrade, BrokenFileSendsNothing)
     EXPECT_TRUE(run.received.empty());
 }
 
+TEST(Upgrade, LineDroppedDuringTransmission)
+{
+    test::FirmwareDir dir;
+    const std::string file = dir.writeFirmware("A.HEX", {kReference}, 8);
+    MonitorOptions options = monitorWith();
+    options.dropAfterRecord = 3;
+    UpgradeRun run = upgrade(dir, {"A.HEX"}, options);
+    EXPECT_EQ(run.outcome, UpgradeOutcome::Ended);
+    // The third record went out unanswered; the next attempts cannot write.
+    EXPECT_EQ(run.ui.lastText(), "Unable to transmit line:\n  \"" + test::recordsOf(file)[2] + "\"" + kCable);
+    EXPECT_EQ(run.accepted.size(), 3u);
+}
+
 // Slow to run: two attempts of two five-second reads each.
 TEST(Upgrade, SilentInstrument)
 {

@@ -8,6 +8,18 @@ namespace {
 
 constexpr std::chrono::seconds kDrainLimit{10};  // ten ticks of the link's 1000 ms timer
 
+// The wait characters are waited busily for their last millisecond, so a
+// late wake-up does not lengthen every line.
+void waitFor(std::chrono::milliseconds pause)
+{
+    const auto due = std::chrono::steady_clock::now() + pause;
+    constexpr auto kSpin = std::chrono::milliseconds(1);
+    if (pause > kSpin)
+        std::this_thread::sleep_until(due - kSpin);
+    while (std::chrono::steady_clock::now() < due)
+        std::this_thread::yield();
+}
+
 }  // namespace
 
 std::string visibleLineEnds(const std::string &line)
@@ -44,7 +56,7 @@ bool CRivoComm::send(const std::string &text, bool waitDrain)
     std::string line = text.substr(0, text.find_first_of("\r\n"));
     line += '\n';
     if (const auto pause = waitBeforeWrite(settings_); pause.count() > 0)
-        std::this_thread::sleep_for(pause);
+        waitFor(pause);
     const bool written = transport_->write(line);
     if (written && waitDrain)
         transport_->waitDrain(kDrainLimit);
