@@ -68,7 +68,7 @@ int runMonitor(int argc, char **argv)
         ->check(CLI::NonNegativeNumber);
     app.add_option("--drop-after", options.dropAfterRecord, "Drop the line once record N is accepted")
         ->check(CLI::NonNegativeNumber);
-    app.add_option("--accepted", options.acceptedPath, "Append every accepted record to FILE");
+    app.add_option("--accepted", options.acceptedPath, "Write every accepted record to FILE, one a line");
     app.add_option("--link", options.linkPath, "Symbolic link to create to the device");
     app.add_flag("--trace", trace, "Print every line received and answered on stderr");
     try {
