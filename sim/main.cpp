@@ -5,6 +5,7 @@
 #include <iostream>
 #include <mutex>
 
+#include "monitor_main.h"
 #include "sim_options.h"
 #include "simulator.h"
 #include "unit_json.h"
@@ -54,6 +55,8 @@ sigset_t stopSignals()
 
 int main(int argc, char **argv)
 {
+    if (torvik::sim::isMonitorRun(argc, argv))
+        return torvik::sim::runMonitor(argc, argv);
     torvik::sim::ProgramSettings settings;
     switch (torvik::sim::parseCommandLine(argc, argv, settings)) {
     case torvik::sim::ParseOutcome::ExitOk:

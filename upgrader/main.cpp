@@ -1,0 +1,16 @@
+// rivo32: the firmware upgrader. "--batch" runs it without windows (see
+// batch_mode.h); otherwise it leads the user through its windows.
+#include <QApplication>
+#include <iostream>
+
+#include "batch_mode.h"
+#include "upgrader_app.h"
+
+int main(int argc, char **argv)
+{
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    if (rivo::isBatchRun(arguments))
+        return rivo::runBatch(arguments, std::cout, std::cerr);
+    QApplication application(argc, argv);
+    return rivo::runWindowed(arguments, QDir(QCoreApplication::applicationDirPath()));
+}
