@@ -87,7 +87,9 @@ std::optional<std::string> saveRecovery(const std::string &output, const std::ve
                              std::to_string(::getpid()) + ".tat";
     for (const auto &folder : recoveryFolders(output)) {
         if (folder.empty()) continue;
-        const std::string path = (folder / name).string();
+        std::error_code unknown;
+        const auto whole = std::filesystem::absolute(folder / name, unknown);  // a path that says where it is
+        const std::string path = (unknown ? folder / name : whole).string();
         if (model::saveAutotestFile(path, file)) return path;
     }
     return std::nullopt;

@@ -122,7 +122,7 @@ expect "$work/listing.err" "the listing of the sites was cancelled"
 # A save that fails keeps the download in a recovery file.
 printf 'not a document' >"$work/damaged.tat"
 start_sim group
-(cd "$work" && download group -o "$work/damaged.tat" --group)
+cd "$work"; download group -o "$work/damaged.tat" --group; cd - >/dev/null
 stop_sim
 [ "$rc" = 3 ] || fail "group onto a damaged file: exit $rc, expected 3"
 recovery=$(sed -n 's/.* are kept in \(.*\)$/\1/p' "$work/group.err")
@@ -130,7 +130,7 @@ recovery=$(sed -n 's/.* are kept in \(.*\)$/\1/p' "$work/group.err")
 [ "$(cat "$work/damaged.tat")" = "not a document" ] || fail "the damaged file was changed"
 
 start_sim nofolder
-(cd "$work" && download nofolder -o "$work/none/x.tat")
+cd "$work"; download nofolder -o "$work/none/x.tat"; cd - >/dev/null
 stop_sim
 [ "$rc" = 3 ] || fail "missing folder: exit $rc, expected 3"
 recovery=$(sed -n 's/.* are kept in \(.*\)$/\1/p' "$work/nofolder.err")
