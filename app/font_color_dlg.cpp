@@ -44,6 +44,11 @@ CFontColorDlg::CFontColorDlg(const HeaderFont &font, QWidget *parent)
     fonts_->setOptions(QFontDialog::NoButtons | QFontDialog::DontUseNativeDialog | QFontDialog::ScalableFonts |
                        QFontDialog::NonScalableFonts);
     fonts_->setCurrentFont(initial);
+    // The chooser is a dialog of its own: Escape or Enter in it would close
+    // it alone and leave this window empty. They close this dialog instead.
+    fonts_->setWindowFlags(Qt::Widget);
+    connect(fonts_, &QDialog::rejected, this, &QDialog::reject);
+    connect(fonts_, &QDialog::accepted, this, &QDialog::accept);
     const QColor current = colorFromColorRef(font.color);
     for (const QRgb rgb : kBasicColors) colors_->addItem(swatch(QColor(rgb)), QColor(rgb).name(), QColor(rgb));
     if (colors_->findData(current) < 0) colors_->addItem(swatch(current), current.name(), current);

@@ -30,6 +30,7 @@ public:
     // Starts from `font` at a fixed 18 points; the size chosen is not kept.
     explicit CFontColorDlg(const HeaderFont &font, QWidget *parent = nullptr);
     HeaderFont chosen() const;
+    QFontDialog *fontChooser() const { return fonts_; }
 
 private:
     QFontDialog *fonts_;

@@ -1,6 +1,9 @@
 #include "message_prompt.h"
 
 #include <QApplication>
+#include <QFontMetrics>
+#include <QGridLayout>
+#include <QSpacerItem>
 #include <memory>
 
 #include "cp1252.h"
@@ -58,6 +61,20 @@ void libraryBusy(void *, int32_t on) {
         QApplication::restoreOverrideCursor();
 }
 
+// A message box sizes itself to its text, so a short text under a long
+// caption cut the caption ("Identifyin... tester"). A spacer across its
+// layout keeps it as wide as the caption plus the title bar's buttons.
+void keepCaptionWhole(QMessageBox &box, const QString &caption) {
+    auto *grid = qobject_cast<QGridLayout *>(box.layout());
+    if (!grid) return;
+    constexpr int kTitleBarButtons = 140;  // icon, close and the frame's margins
+    QFont titleFont = QApplication::font();
+    titleFont.setBold(true);  // title bars often draw their caption bold
+    const int width = QFontMetrics(titleFont).horizontalAdvance(caption);
+    grid->addItem(new QSpacerItem(width + kTitleBarButtons, 0, QSizePolicy::Minimum, QSizePolicy::Expanding),
+                  grid->rowCount(), 0, 1, grid->columnCount());
+}
+
 }  // namespace
 
 QString appTitle() {
@@ -68,6 +85,7 @@ QMessageBox *makeMessageBox(QWidget *parent, const QString &caption, const QStri
                             MessageButtons buttons) {
     auto *box = new QMessageBox(qtIcon(icon), caption, text, qtButtons(buttons), parent);
     if (buttons == MessageButtons::OkCancel) box->setDefaultButton(QMessageBox::Ok);
+    keepCaptionWhole(*box, caption);
     return box;
 }
 

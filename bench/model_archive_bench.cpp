@@ -8,8 +8,10 @@
 // memory during the phase (VmHWM, reset before it). Run it on a release
 // build: build/<release>/bin/model_archive_bench [--sites N] [--plugs N]
 // [--points N] [--dir FOLDER].
+#include <malloc.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -70,15 +72,18 @@ double currentMemoryMb() {
     return 0;
 }
 
-// Runs a phase and prints its time, throughput and peak memory.
+// Runs a phase and prints its time, throughput and peak memory, and the
+// memory it took beyond what was there before, in times the file's size.
 bool phase(const char *name, double megabytes, const std::function<bool()> &work) {
+    ::malloc_trim(0);  // memory freed by earlier phases goes back, so "before" is what lives
     resetPeakMemory();
     const double before = currentMemoryMb();
     const auto start = std::chrono::steady_clock::now();
     const bool ok = work();
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    std::printf("  %-6s %7.2f s  %8.1f MB/s  peak RSS %7.1f MB (%.1f MB before)%s\n", name, seconds,
-                megabytes / seconds, peakMemoryMb(), before, ok ? "" : "  FAILED");
+    const double peak = peakMemoryMb();
+    std::printf("  %-6s %7.2f s  %8.1f MB/s  peak RSS %7.1f MB (%.1f MB before, %.2f x the file)%s\n", name,
+                seconds, megabytes / seconds, peak, before, (peak - before) / megabytes, ok ? "" : "  FAILED");
     return ok;
 }
 
@@ -177,6 +182,43 @@ bool benchAutotestFile(const Options &o) {
     return measure(codec, scratchPath(o, ".tat"));
 }
 
+// Plugs without curves, as many as make a file about as large as the
+// curves' document: the shape whose records are small next to their
+// in-memory form.
+bool benchPlugsOnlyFile(const Options &o) {
+    const std::size_t curvesBytes = encodeAutotestFile(AutotestFile<CSite>{}).size() +
+                                    static_cast<std::size_t>(o.sites) * o.plugs * kCurveSlotCount *
+                                        (static_cast<std::size_t>(o.points) * 8 + 40);
+    AutotestFile<CSite> file;
+    file.comment = "benchmark";
+    // One plug's bytes: a site of two plugs against a site of one.
+    AutotestFile<CSite> probe;
+    probe.sites.resize(1);
+    probe.sites[0].plugs.resize(1);
+    const std::size_t onePlug = encodeAutotestFile(probe).size();
+    probe.sites[0].plugs.resize(2);
+    const std::size_t plugBytes = encodeAutotestFile(probe).size() - onePlug;
+    const int plugsPerSite = static_cast<int>(curvesBytes / std::max<std::size_t>(plugBytes, 1) / o.sites);
+    std::printf("autotest file, plugs only: %d sites x %d plugs without curves\n", o.sites, plugsPerSite);
+    for (int s = 0; s < o.sites; ++s) {
+        CSite site;
+        site.name = "ROOM" + std::to_string(s);
+        site.plugs.reserve(static_cast<std::size_t>(plugsPerSite));
+        for (int p = 0; p < plugsPerSite; ++p) {
+            site.plugs.push_back(plug(p, 0));
+            for (auto &slot : site.plugs.back().curves) slot.clear();
+        }
+        file.sites.push_back(std::move(site));
+    }
+    const DocumentCodec codec{
+        [&] { return encodeAutotestFile(file); },
+        [&](std::span<const std::uint8_t> bytes) {
+            const auto read = readAutotestFile<CSite>(bytes, "bench.tat");
+            return read.ok() && read.value().sites.size() == file.sites.size();
+        }};
+    return measure(codec, scratchPath(o, ".tat"));
+}
+
 }  // namespace
 
 int main(int argc, char **argv) {
@@ -187,5 +229,6 @@ int main(int argc, char **argv) {
     }
     const bool graphs = benchGraphFile(options);
     const bool autotests = benchAutotestFile(options);
-    return graphs && autotests ? 0 : 1;
+    const bool plugsOnly = benchPlugsOnlyFile(options);
+    return graphs && autotests && plugsOnly ? 0 : 1;
 }

@@ -1,5 +1,7 @@
 #include "document_json.h"
 
+#include <cstdio>
+#include <functional>
 #include <span>
 
 #include "measure_kind.h"
@@ -91,11 +93,10 @@ ordered_json fileJson(const model::NormFile &f) {
     return {{"comment", text(f.comment)}, {"standards", standards}};
 }
 
-ordered_json fileJson(const model::GraphFile &f) {
+// A graph file's fields but its curves, which follow them under "curves".
+ordered_json graphFieldsJson(const model::GraphFile &f) {
     ordered_json lines = ordered_json::array();
     for (const std::string &line : f.commentLines) lines.push_back(text(line));
-    ordered_json curves = ordered_json::array();
-    for (const model::CGrphMes &c : f.curves) curves.push_back(curveJson(c));
     return {{"comment", text(f.comment)},
             {"siteList", text(f.siteList)},
             {"tester",
@@ -105,9 +106,19 @@ ordered_json fileJson(const model::GraphFile &f) {
               {"revision", text(f.testerRevision)}}},
             {"user", {{"name", text(f.user)}, {"company", text(f.company)}}},
             {"representationTitle", text(f.representationTitle)},
-            {"commentLines", lines},
-            {"curves", curves}};
+            {"commentLines", lines}};
 }
+
+// `fields`, then `key` holding the JSON of each item.
+template <class Items, class ToJson>
+ordered_json withArray(ordered_json fields, const char *key, const Items &items, ToJson toJson) {
+    ordered_json array = ordered_json::array();
+    for (const auto &item : items) array.push_back(toJson(item));
+    fields[key] = std::move(array);
+    return fields;
+}
+
+ordered_json fileJson(const model::GraphFile &f) { return withArray(graphFieldsJson(f), "curves", f.curves, curveJson); }
 
 ordered_json cableJson(const model::CCable &c) {
     return {{"name", text(c.name)},
@@ -153,9 +164,8 @@ ordered_json plugJson(const model::CPrise &p) {
             {"curveSlots", slots}};
 }
 
-ordered_json siteJson(const model::CSite &s) {
-    ordered_json plugs = ordered_json::array();
-    for (const model::CPrise &p : s.plugs) plugs.push_back(plugJson(p));
+// A site's fields but its plugs, which follow them under "plugs".
+ordered_json siteFieldsJson(const model::CSite &s) {
     return {{"name", text(s.name)},
             {"nvp", s.nvp},
             {"configWord1", s.configWord1},
@@ -178,9 +188,10 @@ ordered_json siteJson(const model::CSite &s) {
               {"revision", text(s.testerRevision)}}},
             {"user", {{"name", text(s.user)}, {"company", text(s.company)}}},
             {"uncertainties", s.uncertainties},
-            {"comment", text(s.comment)},
-            {"plugs", plugs}};
+            {"comment", text(s.comment)}};
 }
+
+ordered_json siteJson(const model::CSite &s) { return withArray(siteFieldsJson(s), "plugs", s.plugs, plugJson); }
 
 ordered_json fileJson(const AutotestDocument &f) {
     ordered_json sites = ordered_json::array();
@@ -188,15 +199,100 @@ ordered_json fileJson(const AutotestDocument &f) {
     return {{"comment", text(f.comment)}, {"sites", sites}};
 }
 
+// Writing the JSON while walking the document: only one plug, curve or
+// standard is ever held as JSON, and the text is the same as a dump of the
+// whole document with an indent of 2.
+class JsonStream {
+public:
+    explicit JsonStream(std::FILE *out) : out_(out) {}
+
+    // `value` as dump(2) writes it, nested `depth` levels deep.
+    void value(const ordered_json &value, int depth) {
+        const std::string text = value.dump(2);
+        const std::string pad = indent(depth);
+        std::string nested;
+        nested.reserve(text.size());
+        for (char c : text) {
+            nested += c;
+            if (c == '\n') nested += pad;
+        }
+        std::fputs(nested.c_str(), out_);
+    }
+
+    // An object of `fields`, then a last member `key` holding `count`
+    // elements that `element(i, depth)` writes one by one.
+    void objectThenArray(const ordered_json &fields, const char *key, std::size_t count,
+                         const std::function<void(std::size_t, int)> &element, int depth) {
+        std::fputs("{\n", out_);
+        for (const auto &[name, field] : fields.items()) {
+            member(name, depth + 1);
+            value(field, depth + 1);
+            std::fputs(",\n", out_);
+        }
+        member(key, depth + 1);
+        if (count == 0) {
+            std::fputs("[]", out_);
+        } else {
+            std::fputs("[\n", out_);
+            for (std::size_t i = 0; i < count; ++i) {
+                std::fputs(indent(depth + 2).c_str(), out_);
+                element(i, depth + 2);
+                std::fputs(i + 1 < count ? ",\n" : "\n", out_);
+            }
+            std::fprintf(out_, "%s]", indent(depth + 1).c_str());
+        }
+        std::fprintf(out_, "\n%s}", indent(depth).c_str());
+    }
+
+private:
+    static std::string indent(int depth) { return std::string(static_cast<std::size_t>(depth) * 2, ' '); }
+    void member(const std::string &name, int depth) {
+        std::fprintf(out_, "%s%s: ", indent(depth).c_str(), ordered_json(name).dump().c_str());
+    }
+
+    std::FILE *out_;
+};
+
+ordered_json headerFields(const LoadedDocument &document) {
+    const std::string &header = headerOf(document);
+    return {{"kind", std::string(model::kindText(document.kind))},
+            {"header", text(header)},
+            {"revision", model::revisionOfHeader(header)}};
+}
+
+void streamFile(JsonStream &out, ordered_json fields, const AutotestDocument &f) {
+    fields["comment"] = text(f.comment);  // as fileJson has it, the sites after
+    out.objectThenArray(fields, "sites", f.sites.size(), [&](std::size_t i, int depth) {
+        const model::CSite &site = f.sites[i];
+        out.objectThenArray(siteFieldsJson(site), "plugs", site.plugs.size(),
+                            [&](std::size_t p, int d) { out.value(plugJson(site.plugs[p]), d); }, depth);
+    }, 0);
+}
+
+void streamFile(JsonStream &out, ordered_json fields, const model::GraphFile &f) {
+    fields.update(graphFieldsJson(f));
+    out.objectThenArray(fields, "curves", f.curves.size(),
+                        [&](std::size_t i, int depth) { out.value(curveJson(f.curves[i]), depth); }, 0);
+}
+
+void streamFile(JsonStream &out, ordered_json fields, const model::NormFile &f) {
+    fields["comment"] = text(f.comment);
+    out.objectThenArray(fields, "standards", f.standards.size(),
+                        [&](std::size_t i, int depth) { out.value(normJson(f.standards[i]), depth); }, 0);
+}
+
 }  // namespace
 
 ordered_json documentJson(const LoadedDocument &document) {
-    const std::string &header = headerOf(document);
-    ordered_json out = {{"kind", std::string(model::kindText(document.kind))},
-                        {"header", text(header)},
-                        {"revision", model::revisionOfHeader(header)}};
+    ordered_json out = headerFields(document);
     std::visit([&out](const auto &file) { out.update(fileJson(file)); }, document.file);
     return out;
+}
+
+void writeDocumentJson(std::FILE *out, const LoadedDocument &document) {
+    JsonStream stream(out);
+    std::visit([&](const auto &file) { streamFile(stream, headerFields(document), file); }, document.file);
+    std::fputs("\n", out);
 }
 
 }  // namespace quillet::cli

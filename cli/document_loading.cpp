@@ -11,11 +11,9 @@ model::Result<LoadedDocument> wrap(model::DocumentKind kind, model::Result<File>
     return LoadedDocument{kind, std::move(read.value())};
 }
 
-}  // namespace
-
-model::Result<LoadedDocument> loadDocument(const std::string &path) {
+model::Result<LoadedDocument> loadAnyDocument(const std::string &path) {
     using model::DocumentKind;
-    auto bytes = model::readWholeFile(path);
+    auto bytes = model::readDocumentFile(path);
     if (!bytes) return bytes.error();
     const auto kind = model::documentKindOf(bytes.value(), path);
     if (!kind) return kind.error();
@@ -26,6 +24,12 @@ model::Result<LoadedDocument> loadDocument(const std::string &path) {
         return wrap(kind.value(), model::readAutotestFile<model::CSite>(bytes.value(), path));
     }
     return model::FileError{path, "unknown document kind", std::nullopt, {}};
+}
+
+}  // namespace
+
+model::Result<LoadedDocument> loadDocument(const std::string &path) {
+    return model::unlessOutOfMemory(path, "load the document", [&] { return loadAnyDocument(path); });
 }
 
 model::SaveResult saveDocument(const std::string &path, const LoadedDocument &document) {

@@ -17,7 +17,7 @@ int runDump(const std::string &path) {
         std::fprintf(stderr, "quillet-cli: %s\n", toTerminal(document.error().text()).c_str());
         return 1;
     }
-    std::printf("%s\n", documentJson(document.value()).dump(2).c_str());
+    writeDocumentJson(stdout, document.value());
     return 0;
 }
 

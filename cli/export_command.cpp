@@ -35,6 +35,9 @@ int failWith(const std::string &text) {
     return 1;
 }
 
+// The export was written, but without every detail block asked for.
+constexpr int kExitIncomplete = 2;
+
 int fail(int textId) {
     std::fprintf(stderr, "quillet-cli: %s\n", resourceString(textId));
     return 1;
@@ -86,8 +89,10 @@ int runExport(const ExportOptions &options) {
     const autotest::ListContext context{site, verdicts, format, programRegional()};
     autotest::PlugList list(context, autotest::defaultSyntheticMask(site.standard),
                             autotest::defaultDetailedMask(site.standard));
+    bool complete = true;
     if (options.detail == "all") {
         const autotest::DetailOutcome outcome = list.detailAll();
+        complete = outcome.complete;
         if (!outcome.complete)
             std::fprintf(stderr, "quillet-cli: %s\n", formatResource(288, std::to_string(outcome.mostPlugs)).c_str());
     }
@@ -96,7 +101,8 @@ int runExport(const ExportOptions &options) {
     const bool append = options.append && std::filesystem::exists(options.output);
     const int result =
         autotest::writeExport(options.output, input, append ? autotest::ExportMode::Append : autotest::ExportMode::Replace);
-    return result == 0 ? 0 : fail(result);
+    if (result != 0) return fail(result);
+    return complete ? 0 : kExitIncomplete;
 }
 
 }  // namespace
@@ -104,6 +110,7 @@ int runExport(const ExportOptions &options) {
 void addExportCommand(CLI::App &app, int &exitCode) {
     auto options = std::make_shared<ExportOptions>();
     CLI::App *cmd = app.add_subcommand("export", "Export one site of an autotest file as tab-separated text, or a standards file's listing");
+    cmd->footer("Exit status: 0 exported; 1 nothing exported; 2 exported, but not every plug could be detailed.");
     cmd->add_option("input", options->input, "Autotest file (.tat) or standards file (.nrm)")->required();
     cmd->add_option("output", options->output, "Text file to write (.txt)")->required();
     cmd->add_option("--site", options->site, "Site of the file, from 1")->capture_default_str();

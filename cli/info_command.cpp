@@ -76,7 +76,7 @@ Failure describeAutotests(Bytes bytes, const std::string &path) {
 }
 
 Failure describe(const std::string &path) {
-    const auto bytes = model::readWholeFile(path);
+    const auto bytes = model::readDocumentFile(path);
     if (!bytes) return bytes.error();
     const auto kind = model::documentKindOf(bytes.value(), path);
     if (!kind) return kind.error();

@@ -2,6 +2,9 @@
 // windows.
 #include <CLI/CLI.hpp>
 
+#include <cstdio>
+#include <new>
+
 #include "download_command.h"
 #include "dump_command.h"
 #include "export_command.h"
@@ -27,6 +30,10 @@ int main(int argc, char **argv) {
         app.parse(argc, argv);
     } catch (const CLI::ParseError &e) {
         return app.exit(e);
+    } catch (const std::bad_alloc &) {
+        // Files are saved atomically: nothing half-written is left behind.
+        std::fputs("quillet-cli: not enough memory\n", stderr);
+        return 1;
     }
     return exitCode;
 }

@@ -7,6 +7,7 @@
 #include <string>
 #include <unistd.h>
 
+#include "file_io.h"
 #include "tester_session.h"
 
 namespace quillet::cli {
@@ -14,7 +15,15 @@ namespace {
 
 std::atomic<bool> gInterrupted{false};
 
-extern "C" void onInterrupt(int) { gInterrupted = true; }
+// The first Ctrl-C cancels the operation, which keeps what it read; a
+// second ends the program at once, removing a save's unfinished temporary
+// file so that no file is left half-written.
+extern "C" void onInterrupt(int) {
+    if (gInterrupted.exchange(true)) {
+        model::removeUnfinishedSave();
+        ::_exit(130);
+    }
+}
 
 class TerminalProgress final : public Progress {
 public:
@@ -62,6 +71,8 @@ TerminalInteraction::TerminalInteraction(Answer unattendedAnswer) : unattended_(
 TerminalInteraction::~TerminalInteraction() { std::signal(SIGINT, SIG_DFL); }
 
 bool TerminalInteraction::interrupted() { return gInterrupted.load(); }
+
+bool TerminalInteraction::cancelRequested() { return interrupted(); }
 
 Answer TerminalInteraction::message(const std::string &text, MessageIcon icon, MessageButtons buttons) {
     std::fprintf(stderr, "quillet-cli: %s\n", toTerminal(text).c_str());

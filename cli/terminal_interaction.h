@@ -1,6 +1,7 @@
 // The user interaction of the model's long operations on a terminal:
 // messages on stderr, progress on stderr when it is a terminal, Ctrl-C as
-// Cancel (the operation keeps what it finished), yes/no questions asked on
+// Cancel (the operation keeps what it finished; a second Ctrl-C ends the
+// program at once), yes/no questions asked on
 // the terminal or answered by the command's policy.
 #pragma once
 
@@ -24,6 +25,7 @@ public:
     Answer message(const std::string &text, MessageIcon icon, MessageButtons buttons) override;
     std::unique_ptr<Progress> beginProgress(const std::string &text) override;
     std::optional<SelectionResult> select(const SelectionRequest &request) override;
+    bool cancelRequested() override;
 
     // Whether Ctrl-C was pressed during the operation.
     static bool interrupted();

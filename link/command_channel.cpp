@@ -1,6 +1,7 @@
 // The command channel: sending a command, reading a reply line or block,
 // and the error query that follows every reply.
 #include <cerrno>
+#include <chrono>
 #include <cstring>
 #include <string>
 
@@ -94,8 +95,28 @@ int32_t readBinaryBlock(uint8_t *buffer, int32_t capacity, uint16_t &length, int
 
 }  // namespace
 
+// A reply that comes after its query gave up must not be read as the
+// answer to the next one: after a time-out or a garbled reply the line is
+// drained until it has been quiet for a while (bounded, so a chattering
+// line cannot hold the program).
+constexpr uint32_t kQuietMs = 1000;
+constexpr auto kSettleLimit = std::chrono::milliseconds(4 * kQuietMs);
+
+void settleLine() {
+    const auto limit = std::chrono::steady_clock::now() + kSettleLimit;
+    uint8_t scratch[256];
+    for (;;) {
+        link().port->discardInput();
+        int error = 0;
+        const int32_t got = link().port->read(scratch, sizeof scratch, kQuietMs, error);
+        if (got <= 0 || std::chrono::steady_clock::now() >= limit) break;
+    }
+    link().replyMayFollow = false;
+}
+
 int32_t discardPendingInput() {
     if (!linkIsOpen()) return TORVIK_ERR_CLOSED;
+    if (link().replyMayFollow) settleLine();
     link().port->discardInput();
     return TORVIK_OK;
 }

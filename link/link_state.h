@@ -23,6 +23,10 @@ struct LinkState {
     int32_t rate = 0;
     int lastSystemError = 0;           // errno of the last failed port call
     std::array<std::string, 4> portDevices;  // device paths chosen by the program
+    // A reply may still be on its way (the last exchange timed out or read
+    // garbage): the next query waits for the line to fall quiet first.
+    bool replyMayFollow = false;
+    int32_t lastQueryFault = 0;  // TORVLINK_FAULT_* of the last query
 };
 
 LinkState &link();

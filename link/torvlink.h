@@ -120,6 +120,18 @@ TORVLINK_API int32_t TorvlinkSetMessageHandler(TorvlinkMessageHandler fn, void *
 typedef void (*TorvlinkBusyHandler)(void *user, int32_t on);
 TORVLINK_API void TorvlinkSetBusyHandler(TorvlinkBusyHandler fn, void *user);
 
+/* Why the last line, count or record query failed, so that a caller can
+ * send it again when the line was at fault and never when the tester
+ * refused it: one of TORVLINK_FAULT_*. */
+#define TORVLINK_FAULT_NONE 0         /* the query succeeded */
+#define TORVLINK_FAULT_LINE 1         /* port failure, time-out, partial write, bad block header
+                                         or unreadable error reply */
+#define TORVLINK_FAULT_TESTER_ERROR 2 /* the tester answered with an error */
+#define TORVLINK_FAULT_CRC 3          /* every send of a block failed its CRC check */
+#define TORVLINK_FAULT_EMPTY 4        /* the tester sent an empty block */
+#define TORVLINK_FAULT_CLOSED 5       /* the link is closed */
+TORVLINK_API int32_t TorvlinkGetLastQueryFault(void);
+
 #define TORVLINK_ICON_NONE 0
 #define TORVLINK_ICON_INFORMATION 1
 #define TORVLINK_ICON_QUESTION 2

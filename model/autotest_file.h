@@ -84,14 +84,15 @@ std::vector<std::uint8_t> encodeAutotestFile(const AutotestFile<Site> &file) {
 
 template <class Site>
 Result<AutotestFile<Site>> loadAutotestFile(const std::string &path) {
-    auto bytes = readWholeFile(path);
+    auto bytes = readDocumentFile(path, DocumentKind::Autotest);
     if (!bytes) return bytes.error();
-    return readAutotestFile<Site>(bytes.value(), path);
+    return unlessOutOfMemory(path, "load the document", [&] { return readAutotestFile<Site>(bytes.value(), path); });
 }
 
 template <class Site>
 SaveResult saveAutotestFile(const std::string &path, const AutotestFile<Site> &file) {
-    return writeFileAtomically(path, encodeAutotestFile(file));
+    return unlessOutOfMemory(path, "save the document",
+                             [&] { return writeFileAtomically(path, encodeAutotestFile(file)); });
 }
 
 // Header, comment, stored summary and number of sites, without the sites.

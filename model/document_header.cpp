@@ -1,5 +1,7 @@
 #include "document_header.h"
 
+#include "file_io.h"
+
 #include "archive_reader.h"
 #include "revision.h"
 
@@ -105,6 +107,23 @@ Result<DocumentKind> documentKindOf(std::span<const std::uint8_t> bytes, const s
     if (!ar.ok()) return archiveFault(ar, path);
     if (const auto kind = kindOfHeader(header)) return *kind;
     return FileError{path, "not a document of this program: its header is " + quotedHeader(header), std::nullopt, {}};
+}
+
+Result<std::vector<std::uint8_t>> readDocumentFile(const std::string &path, std::optional<DocumentKind> kind) {
+    return readWholeFile(path, [&](std::span<const std::uint8_t> first) -> std::optional<FileError> {
+        std::optional<FileError> refused;
+        if (kind) {
+            ArchiveReader ar(first);
+            std::string header;
+            refused = readDocumentHeader(ar, *kind, path, header);
+        } else if (auto found = documentKindOf(first, path); !found) {
+            refused = found.error();
+        }
+        // A header running past the first bytes is no header of ours.
+        if (refused && first.size() == kStartCheckBytes && refused->offset)
+            refused = FileError{path, "not a document of this program: no header in its first bytes", std::nullopt, {}};
+        return refused;
+    });
 }
 
 FileError archiveFault(const ArchiveReader &ar, const std::string &path) {

@@ -9,6 +9,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "file_result.h"
 
@@ -48,6 +49,12 @@ std::optional<FileError> readDocumentHeader(ArchiveReader &ar, DocumentKind kind
 // The kind of document a file's header names; an error when the header
 // cannot be read or names none.
 Result<DocumentKind> documentKindOf(std::span<const std::uint8_t> bytes, const std::string &path);
+
+// Reads a whole document file, after checking from its first bytes that it
+// begins with the program's header (of `kind`, when given): a large file
+// that is no document is refused before the rest is read.
+Result<std::vector<std::uint8_t>> readDocumentFile(const std::string &path,
+                                                   std::optional<DocumentKind> kind = std::nullopt);
 
 // The reader's fault as a file error.
 FileError archiveFault(const ArchiveReader &ar, const std::string &path);

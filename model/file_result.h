@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <new>
 #include <optional>
 #include <string>
 #include <utility>
@@ -38,5 +39,16 @@ private:
 
 struct Saved {};
 using SaveResult = Result<Saved>;
+
+// What `work` returns, or a FileError when memory ran out doing it: a file
+// too large for the memory left is a message, never an abort.
+template <class Work>
+auto unlessOutOfMemory(const std::string &path, const char *doing, Work &&work) -> decltype(work()) {
+    try {
+        return work();
+    } catch (const std::bad_alloc &) {
+        return FileError{path, std::string("not enough memory to ") + doing, std::nullopt, {}};
+    }
+}
 
 }  // namespace quillet::model

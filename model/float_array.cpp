@@ -96,6 +96,13 @@ std::int32_t CFloatArray::Add(float value) {
 
 bool CFloatArray::SetAtGrow(std::int32_t i, float value) {
     if (i < 0 || i == std::numeric_limits<std::int32_t>::max()) return false;
+    // Without a grow-by, storage for elements added one by one grows by half
+    // its size, so that building a curve point by point costs time linear
+    // in its points; SetSize itself still allocates exactly what it is asked.
+    if (i >= capacity_ && growBy_ == 0 && data_) {
+        const std::int64_t grown = std::max<std::int64_t>(std::int64_t{i} + 1, capacity_ + capacity_ / 2 + 4);
+        if (!reallocate(static_cast<std::int32_t>(std::min(grown, kMaxSize)))) return false;
+    }
     if (i >= size_ && !SetSize(i + 1)) return false;
     data_[static_cast<std::size_t>(i)] = value;
     return true;

@@ -33,7 +33,8 @@ public:
 
     // Appends one element; its index, or -1 when memory ran out.
     std::int32_t Add(float value);
-    // Grows to i + 1 elements when i >= size, then sets element i.
+    // Grows to i + 1 elements when i >= size, then sets element i. Without
+    // a grow-by the storage grows by half its size at a time.
     bool SetAtGrow(std::int32_t i, float value);
     // New size n; growBy -1 keeps the grow-by. Growth allocates capacity +
     // grow-by when that exceeds n, else exactly n; new elements are zero.

@@ -72,13 +72,13 @@ std::vector<std::uint8_t> encodeGraphFile(const GraphFile &file) {
 }
 
 Result<GraphFile> loadGraphFile(const std::string &path) {
-    auto bytes = readWholeFile(path);
+    auto bytes = readDocumentFile(path, DocumentKind::Graph);
     if (!bytes) return bytes.error();
-    return readGraphFile(bytes.value(), path);
+    return unlessOutOfMemory(path, "load the document", [&] { return readGraphFile(bytes.value(), path); });
 }
 
 SaveResult saveGraphFile(const std::string &path, const GraphFile &file) {
-    return writeFileAtomically(path, encodeGraphFile(file));
+    return unlessOutOfMemory(path, "save the document", [&] { return writeFileAtomically(path, encodeGraphFile(file)); });
 }
 
 }  // namespace quillet::model

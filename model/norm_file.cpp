@@ -28,13 +28,13 @@ std::vector<std::uint8_t> encodeNormFile(const NormFile &file) {
 }
 
 Result<NormFile> loadNormFile(const std::string &path) {
-    auto bytes = readWholeFile(path);
+    auto bytes = readDocumentFile(path, DocumentKind::Standards);
     if (!bytes) return bytes.error();
-    return readNormFile(bytes.value(), path);
+    return unlessOutOfMemory(path, "load the document", [&] { return readNormFile(bytes.value(), path); });
 }
 
 SaveResult saveNormFile(const std::string &path, const NormFile &file) {
-    return writeFileAtomically(path, encodeNormFile(file));
+    return unlessOutOfMemory(path, "save the document", [&] { return writeFileAtomically(path, encodeNormFile(file)); });
 }
 
 }  // namespace quillet::model

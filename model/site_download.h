@@ -16,4 +16,20 @@ struct SiteReadOptions {
 // A cancel by the user keeps the plugs finished so far and returns 0.
 int readSiteFromTester(CSite &site, int siteNumber, UserInteraction &ui, SiteReadOptions options = {});
 
+// How a site's reading ended. Queries that fail because of the line are
+// sent again (query_retry.h) before the site is given up.
+enum class SiteReadEnd {
+    Complete,
+    Cancelled,  // the user cancelled: the plugs finished so far are kept
+    Failed,     // a query failed or a section was unexpected: the plugs finished before stay
+    LineLost,   // the tester stopped answering, even to the repeated query
+};
+
+struct SiteReadResult {
+    int code = 0;  // as readSiteFromTester returns
+    SiteReadEnd end = SiteReadEnd::Complete;
+};
+
+SiteReadResult readSite(CSite &site, int siteNumber, UserInteraction &ui, SiteReadOptions options = {});
+
 }  // namespace quillet::model

@@ -52,6 +52,9 @@ public:
     virtual std::unique_ptr<Progress> beginProgress(const std::string &text) = 0;
     // Nothing when the user cancelled.
     virtual std::optional<SelectionResult> select(const SelectionRequest &request) = 0;
+    // Whether the user asked to stop the whole operation (Ctrl-C on a
+    // terminal), seen also while no progress display is up.
+    virtual bool cancelRequested() { return false; }
 };
 
 }  // namespace quillet::model

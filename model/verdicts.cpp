@@ -225,7 +225,8 @@ Verdict SiteVerdicts::skew(const CPrise &plug) const {
 }
 
 Verdict SiteVerdicts::zc(const CPrise &plug) const {
-    if (!isComplete(plug) || !tests(kTestZc) || !site_.standard.isValueMode()) return notMeasured(" Ohm");
+    // "####" alone: only length, delay and loop resistance get their unit.
+    if (!isComplete(plug) || !tests(kTestZc) || !site_.standard.isValueMode()) return notMeasured(nullptr);
     Verdict v;
     v.measured = true;
     const int measuredZc = plug.block[8];

@@ -171,6 +171,8 @@ constexpr NumberedString kStrings[] = {
      "In order to get the whole data of TORVIK, you need to install a newer version of Quillet"},
     {ids::kVersion, "Version"},
     {ids::kAppTitleFramework, "Quillet"},
+    {ids::kSiteIncomplete, "Site \"%1\" is incomplete: the %2 plug(s) read before the transfer stopped are kept"},
+    {ids::kSiteNotRead, "Site \"%1\" was not read: the transfer stopped"},
 };
 
 }  // namespace

@@ -51,6 +51,9 @@ inline constexpr int kIdentifyingTester = 243;
 inline constexpr int kNewerVersionNeeded = 296;
 inline constexpr int kVersion = 297;
 inline constexpr int kAppTitleFramework = 57344;
+// Texts of this program's own, beyond the numbered texts it inherited.
+inline constexpr int kSiteIncomplete = 1001;
+inline constexpr int kSiteNotRead = 1002;
 }  // namespace ids
 
 }  // namespace quillet

@@ -77,6 +77,7 @@ int main(int argc, char **argv)
     pthread_sigmask(SIG_BLOCK, &signals, nullptr);
 
     torvik::sim::Simulator simulator(settings.unit, settings.options);
+    simulator.setFaults(settings.faults);
     std::string error;
     if (!simulator.start(&error)) {
         std::cerr << "torvik-sim: " << error << '\n';

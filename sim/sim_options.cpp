@@ -8,6 +8,7 @@
 #include <optional>
 #include <sstream>
 
+#include "fault_options.h"
 #include "unit_json.h"
 
 namespace torvik::sim {
@@ -120,6 +121,7 @@ ParseOutcome parseCommandLine(int argc, char **argv, ProgramSettings &settings)
     app.add_option("--pace", settings.options.paceBaud, "Pace replies as a line at BAUD")
         ->check(CLI::NonNegativeNumber);
     app.add_flag("--trace", settings.trace, "Print every command line and reply on stderr");
+    addFaultOptions(app, settings.faults);
 
     try {
         app.parse(argc, argv);

@@ -10,6 +10,7 @@ namespace torvik::sim {
 struct ProgramSettings {
     Unit unit;
     Options options;
+    Faults faults;  // injected from the start; none by default
     bool trace = false;
     bool dumpUnit = false;  // print the unit's description instead of serving
 };

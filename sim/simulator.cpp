@@ -48,7 +48,10 @@ struct Simulator::Impl {
     bool handleLine(const std::string &line);
     bool handleChannelLine(const std::string &line);
     void lineHandled(bool lineUp);
-    void answer(const Command &command, const Handler &handler, const Faults &faults);
+    void answer(const Command &command, const Handler &handler, const Faults &faults, int query);
+    // The number of a query line (0 for the error lines), counted when it arrives.
+    int countQuery(const Command &command);
+    bool waitOrStop(int ms) const;
     FramingDamage damageFor(const Command &command, const Reply &reply);
     bool send(const std::string &wire);
     void registerErrorQueries();
@@ -71,6 +74,7 @@ struct Simulator::Impl {
     CommandTable commands;
     Faults faults;
     int corruptCrcLeft = 0;
+    int queriesSeen = 0;
     TesterError pendingError;
     bool remote = false;
     std::string receivedTrace;
@@ -226,26 +230,57 @@ bool Simulator::Impl::handleLine(const std::string &line)
         if (found != commands.end())
             handler = found->second;
     }
-    if (command.name == current.dropAfterCommand) {
+    const int query = countQuery(command);
+    int seen = 0;
+    {
+        const std::lock_guard lock(mutex);
+        seen = queriesSeen;
+    }
+    if (command.name == current.dropAfterCommand ||
+        (current.dropAfterQueries > 0 && query > current.dropAfterQueries)) {
         terminal.close();
         return false;
     }
-    if (current.silent || current.silentCommands.count(command.name) != 0)
+    if (current.silent || current.silentCommands.count(command.name) != 0 ||
+        (current.muteAfterQueries > 0 && seen > current.muteAfterQueries))
         return true;
     if (!handler) {
         setPendingError(undefinedHeader);
         return true;
     }
-    answer(command, handler, current);
+    answer(command, handler, current, query);
     return terminal.isOpen();
 }
 
+int Simulator::Impl::countQuery(const Command &command)
+{
+    if (command.name == "ERR?" || command.name == "CL_ERR")
+        return 0;
+    const std::lock_guard lock(mutex);
+    return ++queriesSeen;
+}
+
+// False when the simulator is stopping.
+bool Simulator::Impl::waitOrStop(int ms) const
+{
+    pollfd wake{wakePipe[0], POLLIN, 0};
+    return ::poll(&wake, 1, ms) == 0;
+}
+
 void Simulator::Impl::answer(const Command &command, const Handler &handler,
-                             const Faults &current)
+                             const Faults &current, int query)
 {
     TesterError raised;
     const Reply reply = handler(command, raised);
-    const std::string wire = frameReply(reply, damageFor(command, reply));
+    std::string wire = frameReply(reply, damageFor(command, reply));
+    if (query != 0 && !wire.empty()) {
+        if (query == current.truncateReplyTo)
+            wire.resize(std::max<std::size_t>(1, wire.size() / 2));
+        if (query == current.noiseBeforeReplyTo)
+            wire.insert(0, kLineNoise);
+        if (query == current.lateReplyTo && !waitOrStop(current.lateByMs))
+            return;
+    }
     if (!wire.empty() && !send(wire))
         return;
     if (options.onTrace && !wire.empty())
@@ -310,6 +345,7 @@ void Simulator::setFaults(const Faults &faults)
     const std::lock_guard lock(impl_->mutex);
     impl_->faults = faults;
     impl_->corruptCrcLeft = faults.corruptCrcSends;
+    impl_->queriesSeen = 0;
 }
 
 void Simulator::addCommand(const std::string &name, Handler handler)

@@ -66,7 +66,19 @@ struct Faults {
     // The line drops (the simulator closes the pseudo-terminal) right after
     // a command of this name arrives, before any reply.
     std::string dropAfterCommand;
+
+    // Faults counted in queries: the command lines other than REM, LOC,
+    // ERR? and CL_ERR, numbered from 1 since the faults were set. 0 is off.
+    int muteAfterQueries = 0;    // nothing at all is answered after query N
+    int noiseBeforeReplyTo = 0;  // line noise goes out just before the reply to query N
+    int truncateReplyTo = 0;     // only the first half of the reply to query N goes out
+    int lateReplyTo = 0;         // the reply to query N goes out lateByMs late
+    int lateByMs = 0;
+    int dropAfterQueries = 0;    // the line drops when query N + 1 arrives
 };
+
+// The bytes the noise fault sends before a reply.
+inline const std::string kLineNoise{"\xFF\x00~\xFE\x80", 5};
 
 enum class TraceDirection { Received, Sent };
 

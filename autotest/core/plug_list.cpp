@@ -75,7 +75,10 @@ DetailOutcome PlugList::detail(const std::vector<std::size_t> &lines) {
         if (!selected[s.plug] || s.detailed) continue;
         if (total + block > kMaxLines) {
             outcome.complete = false;
-            outcome.mostPlugs = std::max<std::size_t>(1, (kMaxLines - shown_.size()) / std::max<std::size_t>(1, block));
+            // More plug lines than the list holds leave room for no block at all.
+            outcome.mostPlugs = shown_.size() >= kMaxLines
+                                    ? 0
+                                    : std::max<std::size_t>(1, (kMaxLines - shown_.size()) / std::max<std::size_t>(1, block));
             break;
         }
         s.detailed = true;

@@ -1,16 +1,23 @@
 // The shell's common dialogs: print header, About box and the upgrader,
 // progress, comments, title, three buttons, document type.
+#include <QApplication>
 #include <QCheckBox>
+#include <QFontDialog>
+#include <QKeyEvent>
+#include <QMessageBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <memory>
 
 #include "about_dlg.h"
 #include "comment_dlgs.h"
 #include "doc_type_dlg.h"
 #include "firmware_update.h"
+#include "font_color_dlg.h"
+#include "message_prompt.h"
 #include "print_header_dlg.h"
 #include "print_header_profile.h"
 #include "progress_dlg.h"
@@ -39,6 +46,32 @@ TEST_F(Dialogs, PrintHeaderDefaultsDifferBetweenDialogAndReports) {
     EXPECT_EQ(report.faceName, "Arial");
     EXPECT_EQ(report.society, "...");
     EXPECT_EQ(readPrintHeader(nullptr), 6);
+}
+
+// Escape in the font chooser cancels the whole font dialog, as its Cancel
+// button does, instead of leaving an empty window behind.
+TEST_F(Dialogs, EscapeInTheFontChooserCancelsTheFontDialog) {
+    CFontColorDlg dialog(HeaderFont{QStringLiteral("Arial"), 700, 0xFF, false, false, false});
+    dialog.show();
+    QApplication::processEvents();
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(dialog.fontChooser(), &escape);
+    QApplication::processEvents();
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(dialog.result(), QDialog::Rejected);
+}
+
+// A short text under a long caption: the box is wide enough for the caption.
+TEST_F(Dialogs, MessageBoxesAreWideEnoughForTheirCaption) {
+    const QString caption = QStringLiteral("Identifying the connected tester");
+    std::unique_ptr<QMessageBox> box(
+        makeMessageBox(nullptr, caption, QStringLiteral("OK"), MessageIcon::Information, MessageButtons::Ok));
+    box->show();
+    QApplication::processEvents();
+    QFont bold = QApplication::font();
+    bold.setBold(true);
+    EXPECT_GT(box->width(), QFontMetrics(bold).horizontalAdvance(caption) + 60) << "caption and title-bar buttons";
+    saveScreenshot(box.get(), QStringLiteral("message_box_long_caption"));
 }
 
 TEST_F(Dialogs, PrintHeaderOkWritesAllTwelveKeysCancelNone) {

@@ -102,6 +102,14 @@ TEST(PlugList, DetailStopsAtTheLineLimit) {
     EXPECT_GT(f.list.lines().size() + block, PlugList::kMaxLines);
 }
 
+// A site of more plugs than the list holds lines leaves room for none.
+TEST(PlugList, DetailOfMorePlugsThanTheListHoldsAllowsNone) {
+    ListFixture f(PlugList::kMaxLines + 3, 0);
+    const DetailOutcome outcome = f.list.detailAll();
+    EXPECT_FALSE(outcome.complete);
+    EXPECT_EQ(outcome.mostPlugs, 0u);
+}
+
 // Twelve plugs shown give twelve plug lines after the heading; detailing
 // one adds its block right after its own line, and the export writes the
 // wiring heading from the detailed mask.

@@ -4,10 +4,13 @@
 
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <csignal>
 #include <filesystem>
 #include <fstream>
+#include <thread>
 
 #include "file_io.h"
 
@@ -96,6 +99,77 @@ TEST_F(AtomicSave, ReadingRefusesWhatIsNotADocumentFile) {
     const auto folder = readWholeFile(folder_.string());
     ASSERT_FALSE(folder.ok());
     EXPECT_NE(folder.error().text().find("not a regular file"), std::string::npos);
+}
+
+// A FIFO given as a document is refused at once: opening it used to wait
+// for a writer that never came.
+TEST_F(AtomicSave, ReadingRefusesAFifoWithoutWaitingForAWriter) {
+    const std::string fifo = path("pipe.tat");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const auto read = readWholeFile(fifo);
+    ASSERT_FALSE(read.ok());
+    EXPECT_NE(read.error().text().find("not a regular file"), std::string::npos);
+}
+
+// A large file refused by its first bytes is never read whole.
+TEST_F(AtomicSave, AStartRefusedCostsNoMemory) {
+    const std::string big = path("big.tat");
+    {
+        std::ofstream(big) << "not a document";
+    }
+    ASSERT_EQ(::truncate(big.c_str(), static_cast<off_t>(kMaxDocumentBytes)), 0);  // sparse
+    struct rusage before {};
+    ::getrusage(RUSAGE_SELF, &before);
+    std::size_t seen = 0;
+    const auto read = readWholeFile(big, [&](std::span<const std::uint8_t> first) -> std::optional<FileError> {
+        seen = first.size();
+        return FileError{big, "no header", std::nullopt, {}};
+    });
+    struct rusage after {};
+    ::getrusage(RUSAGE_SELF, &after);
+    ASSERT_FALSE(read.ok());
+    EXPECT_EQ(seen, kStartCheckBytes);
+    EXPECT_LT(after.ru_maxrss - before.ru_maxrss, 64 * 1024) << "kB of peak memory grown";
+}
+
+// SIGTERM in the middle of a save removes the temporary file.
+TEST_F(AtomicSave, TerminationDuringTheSaveLeavesNoTemporaryFile) {
+    const std::string target = path("doc.tat");
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        const std::string temporary = temporaryFileOf(target, static_cast<long>(::getpid()));
+        std::thread stopper([&] {
+            struct stat info {};
+            while (::stat(temporary.c_str(), &info) != 0) {}
+            ::kill(::getpid(), SIGTERM);
+        });
+        stopper.detach();
+        (void)writeFileAtomically(target, Bytes(256u << 20, 7));
+        ::_exit(0);  // the signal came too late: the test sees no SIGTERM
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGTERM);
+    EXPECT_EQ(entries(), 0u) << "neither the target nor a temporary file";
+}
+
+// A temporary file left by a killed save of the same target is replaced;
+// one of a save still running elsewhere is left alone.
+TEST_F(AtomicSave, LeftoversOfKilledSavesAreRemoved) {
+    const std::string target = path("doc.tat");
+    const pid_t gone = ::fork();
+    if (gone == 0) ::_exit(0);
+    ASSERT_EQ(::waitpid(gone, nullptr, 0), gone);
+    const std::string leftover = temporaryFileOf(target, gone);
+    const std::string running = temporaryFileOf(target, 1);
+    std::ofstream(leftover) << "half a document";
+    std::ofstream(running) << "being written";
+    EXPECT_NE(leftover.find("doc.tat"), std::string::npos);
+    ASSERT_TRUE(writeFileAtomically(target, Bytes{1}).ok());
+    EXPECT_FALSE(fs::exists(leftover));
+    EXPECT_TRUE(fs::exists(running));
+    EXPECT_EQ(contentOf(target), Bytes{1});
 }
 
 }  // namespace

@@ -70,10 +70,27 @@ TEST(FloatArrayOperations, RefusesWhatLeavesTheArray) {
     EXPECT_EQ(elements(a), (std::vector<float>{1, 2, 3}));
 }
 
+// Adding point by point reallocates a number of times logarithmic in the
+// points (a curve of 50,000 points used to be copied 50,000 times).
+TEST(FloatArrayGrowth, AddingOneByOneGrowsGeometrically) {
+    CFloatArray a;
+    int reallocations = 0;
+    for (int i = 0; i < 50000; ++i) {
+        const std::int32_t before = a.GetCapacity();
+        ASSERT_EQ(a.Add(static_cast<float>(i)), i);
+        reallocations += a.GetCapacity() != before ? 1 : 0;
+    }
+    EXPECT_LT(reallocations, 40);
+    EXPECT_EQ(a.GetSize(), 50000);
+    EXPECT_EQ(a.GetAt(49999), 49999.0f);
+    EXPECT_TRUE(a.FreeExtra());
+    EXPECT_EQ(a.GetCapacity(), 50000);
+}
+
 TEST(FloatArrayGrowth, ExactWithoutGrowByThenByStep) {
     CFloatArray a;
-    for (int i = 0; i < 5; ++i) {
-        a.Add(1);
+    for (int n = 1; n <= 5; ++n) {
+        a.SetSize(n);
         EXPECT_EQ(a.GetCapacity(), a.GetSize()) << "grow-by 0 allocates exactly";
     }
     a.SetSize(5, 10);

@@ -104,6 +104,9 @@ TEST(ValueMode, TextsCarryValuesAndUnits) {
     EXPECT_EQ(verdicts.zc(plug).text, " 112 Ohm*");             // |100 - 112| = 12 against 15, u = 5: near
     plug.resultType = 0;
     EXPECT_EQ(verdicts.length(plug).text, "#### m");
+    EXPECT_EQ(verdicts.delay(plug).text, "#### ns");
+    EXPECT_EQ(verdicts.loopResistance(plug).text, "#### Ohm");
+    EXPECT_EQ(verdicts.zc(plug).text, "####") << "Zc gets no unit when not measured";
 }
 
 TEST(Mapping, VoltageWiringAndSplitPairs) {
