@@ -9,6 +9,9 @@ namespace quillet {
 CMultiDocTemplate::CMultiDocTemplate(int stringId) : strings_(parseDocTemplateStrings(resourceString(stringId))) {}
 
 QString CMultiDocTemplate::promptOpenFileName(QWidget *parent) const {
+    if (factory_) {
+        if (auto path = factory_->promptOpenFileName(parent)) return *path;
+    }
     return QFileDialog::getOpenFileName(parent, QFileDialog::tr("Open"), QString(), fileFilter(), nullptr,
                                         QFileDialog::ReadOnly);
 }

@@ -6,6 +6,7 @@
 
 #include <QString>
 #include <memory>
+#include <optional>
 
 #include "doc_template_strings.h"
 
@@ -22,6 +23,9 @@ public:
     // The document read from `path` in its child frame; nullptr when it
     // could not be read (the document has told the user why).
     virtual QWidget *open(const QString &path, QWidget *parent) = 0;
+    // The type's own Open dialog, when it has one: the chosen path, empty
+    // when cancelled; nothing to use the template's file prompt.
+    virtual std::optional<QString> promptOpenFileName(QWidget *) { return std::nullopt; }
 };
 
 class CMultiDocTemplate {

@@ -2,6 +2,7 @@
 #include <QApplication>
 
 #include "quillet_app.h"
+#include "test_doc_template.h"
 #include "tool_icons.h"
 #include "profile.h"
 #include "regional_profile.h"
@@ -16,6 +17,7 @@ int main(int argc, char **argv) {
     QStringList arguments;
     for (int i = 1; i < argc; ++i) arguments.append(QString::fromLocal8Bit(argv[i]));
     quillet::CQuilletApp app;
+    quillet::autotest::registerAutotestDocuments(app);
     if (!app.initInstance(arguments)) return 1;
     return QApplication::exec();
 }

@@ -123,7 +123,9 @@ void CMainFrame::setPositionText(const QString &text) {
 }
 
 void CMainFrame::addDocumentWindow(QWidget *frame) {
-    QMdiSubWindow *window = mdiArea_->addSubWindow(frame);
+    // A document with several windows may have placed them already.
+    auto *window = qobject_cast<QMdiSubWindow *>(frame->parentWidget());
+    if (!window) window = mdiArea_->addSubWindow(frame);
     window->show();
     updateCommands();
 }
