@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QTemporaryDir>
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
@@ -16,6 +17,7 @@
 
 #include "autotest_file.h"
 #include "main_frame.h"
+#include "profile_settings.h"
 #include "quillet_app.h"
 #include "test_command_ids.h"
 #include "test_doc_template.h"
@@ -120,7 +122,13 @@ void runSize(int plugs, const QString &folder) {
 
 int main(int argc, char **argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    // A profile of its own: no starting helper, nothing of the user's.
+    QTemporaryDir profile;
+    if (!profile.isValid()) return 1;
+    setenv("XDG_CONFIG_HOME", profile.path().toLocal8Bit().constData(), 1);
     QApplication application(argc, argv);
+    quillet::Profile().writeInt(QStringLiteral("Start"), QStringLiteral("Assist"), 0);
+    std::setvbuf(stdout, nullptr, _IONBF, 0);
     QString folder = QDir::tempPath();
     for (int i = 1; i + 1 < argc; i += 2) {
         if (QString::fromLocal8Bit(argv[i]) == "--dir") folder = QString::fromLocal8Bit(argv[i + 1]);

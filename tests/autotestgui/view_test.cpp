@@ -2,11 +2,15 @@
 // searching, selecting by root and failing measurements, renaming, hiding
 // and showing plugs with the summary's count, detailing, the export with
 // ADD, and screenshots of the window in both list formats.
+#include <QCheckBox>
+#include <QLineEdit>
 #include <QListView>
+#include <QRadioButton>
 
 #include "autotest_fixture.h"
 #include "cp1252.h"
 #include "hand_made_site.h"
+#include "plug_dialogs.h"
 #include "plug_list.h"
 #include "test_command_ids.h"
 #include "test_site_view.h"
@@ -213,6 +217,38 @@ TEST_F(SiteWindow, ExportWritesTheWindowsLinesAndAddsOnRequest) {
     EXPECT_EQ(threeButtonQuestions.back().firstButton, "&ADD data to the end of the file");
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), first + "\r\r\n" + first);
+}
+
+TEST_F(SiteWindow, ListFormatsGreyWhatTheStandardDoesNotTest) {
+    model::CSite site = siteOfPlugs({{"A1", 400}});
+    site.standard.testsMask = testing::kAllTests & ~0x0400;  // no ELFEXT
+    open(site);
+    const std::uint32_t synthetic = autotest::defaultSyntheticMask(site.standard);
+    const std::uint32_t detailed = autotest::defaultDetailedMask(site.standard);
+    EXPECT_EQ(synthetic & (1u << 10), 0u);
+    EXPECT_EQ(view->syntheticMask(), synthetic);
+    EXPECT_EQ(fromCp1252(view->plugList().heading().text).indexOf("ELFEXT"), -1);
+    autotest::CListFormatDlg syntheticDialog(false, synthetic, synthetic);
+    EXPECT_FALSE(syntheticDialog.box(10)->isEnabled());
+    EXPECT_TRUE(syntheticDialog.box(6)->isEnabled());
+    autotest::CListFormatDlg detailedDialog(true, detailed, detailed);
+    EXPECT_FALSE(detailedDialog.box(10)->isEnabled());
+    EXPECT_FALSE(detailedDialog.box(11)->isEnabled());
+    EXPECT_EQ(detailedDialog.box(3), nullptr) << "no Skew in the detailed list";
+
+    // Taking NEXT out of the synthetic list drops its column.
+    view->setMasks(synthetic & ~(1u << 6), detailed);
+    EXPECT_EQ(fromCp1252(view->plugList().heading().text).indexOf("\tNEXT"), -1);
+}
+
+TEST_F(SiteWindow, SortDialogProposesTheMaskOfTheCurrentPlug) {
+    open(siteOfPlugs({{"A1", 400}, {"B-12", 400}}));
+    view->setCurrentLine(1);
+    autotest::CSortPlugsDlg dialog(autotest::proposedSortMask(view->currentPlugId()));
+    EXPECT_EQ(dialog.maskEdit()->text(), "??XX");
+    dialog.criterionButton(16)->setChecked(true);
+    EXPECT_EQ(dialog.request().criterion, 16);
+    EXPECT_TRUE(dialog.request().ascending);
 }
 
 TEST_F(SiteWindow, CurveAndPrintCommandsStayDisabled) {
