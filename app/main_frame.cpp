@@ -1,5 +1,6 @@
 #include "main_frame.h"
 
+#include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -210,6 +211,17 @@ void CMainFrame::onCommand(int id) {
     case cmd::kContextHelp: QWhatsThis::enterWhatsThisMode(); break;
     default: break;
     }
+}
+
+void CMainFrame::closeEvent(QCloseEvent *event) {
+    mdiArea_->closeAllSubWindows();
+    for (QMdiSubWindow *window : mdiArea_->subWindowList()) {
+        if (window->isVisible()) {
+            event->ignore();
+            return;
+        }
+    }
+    event->accept();
 }
 
 void CMainFrame::dragEnterEvent(QDragEnterEvent *event) {

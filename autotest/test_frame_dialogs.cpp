@@ -60,8 +60,7 @@ void CTestFrame::sortPlugs() {
 void CTestFrame::renamePlug() {
     const std::vector<std::size_t> lines = view_->selectedLines();
     if (lines.empty()) {
-        env_.prompt->show(toUtf8(appTitle()), resourceString(ids::kNoSelection), MessageIcon::Exclamation,
-                          MessageButtons::Ok);
+        view_->reportNoSelection();
         return;
     }
     const std::size_t plug = view_->plugList().lines()[*view_->plugLineOf(lines.front())].plug;

@@ -223,9 +223,7 @@ void CTestView::contract(bool all) {
 bool CTestView::hidePlugs() {
     const std::vector<std::size_t> lines = selectedLines();
     if (lines.empty()) {
-        env_.prompt->show(toUtf8(appTitle()), resourceString(ids::kNoSelection), MessageIcon::Exclamation,
-                          MessageButtons::Ok);
-        return false;
+        return reportNoSelection();
     }
     list_->hide(lines);
     showLines();
@@ -235,9 +233,7 @@ bool CTestView::hidePlugs() {
 bool CTestView::hideOtherPlugs() {
     const std::vector<std::size_t> plugs = selectedPlugs();
     if (plugs.empty()) {
-        env_.prompt->show(toUtf8(appTitle()), resourceString(ids::kNoSelection), MessageIcon::Exclamation,
-                          MessageButtons::Ok);
-        return false;
+        return reportNoSelection();
     }
     list_->hideOthers(selectedLines());
     showLines();
@@ -246,6 +242,12 @@ bool CTestView::hideOtherPlugs() {
 }
 
 void CTestView::showAllPlugs() { reload(); }
+
+bool CTestView::reportNoSelection() const {
+    env_.prompt->show(toUtf8(appTitle()), resourceString(ids::kNoSelection), MessageIcon::Exclamation,
+                      MessageButtons::Ok);
+    return false;
+}
 
 bool CTestView::searchPlug(const std::string &root) {
     const auto found = findPlugLine(*list_, site(), root, currentLine());
@@ -279,9 +281,7 @@ void CTestView::sortPlugs(int criterion, const std::string &mask, bool ascending
 bool CTestView::renamePlug(const std::string &newId) {
     const std::vector<std::size_t> lines = selectedLines();
     if (lines.empty()) {
-        env_.prompt->show(toUtf8(appTitle()), resourceString(ids::kNoSelection), MessageIcon::Exclamation,
-                          MessageButtons::Ok);
-        return false;
+        return reportNoSelection();
     }
     if (plugIdTaken(*list_, site(), newId)) {
         env_.prompt->show(toUtf8(appTitle()), cp1252ToUtf8(formatResource(276, newId)), MessageIcon::Exclamation,

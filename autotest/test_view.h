@@ -76,6 +76,8 @@ public:
     void rebuild();
     void reload();
 
+    // Message 136 "No selection has been done"; false.
+    bool reportNoSelection() const;
     // The plug line of the current line, or of the first selected one.
     std::optional<std::size_t> plugLineOf(std::size_t line) const;
     // Identifier of the plug the sort mask is proposed from.

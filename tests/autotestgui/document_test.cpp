@@ -211,6 +211,17 @@ TEST_F(Documents, FailedReplaceKeepsTheOldFileAndTheDocumentsPath) {
     EXPECT_NE(prompt.shown.back().text.find("Unable to save the file"), std::string::npos);
 }
 
+TEST_F(Documents, LeavingTheProgramAsksAboutModifiedDocuments) {
+    writeFile(path("a.tat"), {siteOf("ROOM1", {{"A1", 1}})});
+    startProgram({path("a.tat")});
+    frames()[0]->document().setComment("changed");
+    prompt.expect(MessageResult::Cancel);
+    EXPECT_FALSE(mainFrame()->close());
+    EXPECT_EQ(frames().size(), 1u);
+    prompt.expect(MessageResult::No);
+    EXPECT_TRUE(mainFrame()->close());
+}
+
 TEST_F(Documents, ClosingAModifiedDocumentAsksFirst) {
     writeFile(path("a.tat"), {siteOf("ROOM1", {{"A1", 1}})});
     startProgram({path("a.tat")});
