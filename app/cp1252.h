@@ -13,6 +13,10 @@ QString fromCp1252(const char *text);
 // (convertTesterText), ready to show.
 QString testerTextToQString(const std::string &text);
 
+// A text typed by the user as the records hold it; a character the set
+// lacks becomes "?".
+std::string toCp1252(const QString &text);
+
 inline QString fromUtf8(const std::string &text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }

@@ -3,6 +3,7 @@
 
 #include "norm_doc_factory.h"
 #include "quillet_app.h"
+#include "test_doc_template.h"
 #include "tool_icons.h"
 #include "profile.h"
 #include "regional_profile.h"
@@ -18,6 +19,7 @@ int main(int argc, char **argv) {
     for (int i = 1; i < argc; ++i) arguments.append(QString::fromLocal8Bit(argv[i]));
     quillet::CQuilletApp app;
     quillet::registerStandardsDocuments(app);
+    quillet::autotest::registerAutotestDocuments(app);
     if (!app.initInstance(arguments)) return 1;
     return QApplication::exec();
 }

@@ -1,5 +1,6 @@
 #include "main_frame.h"
 
+#include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -123,7 +124,9 @@ void CMainFrame::setPositionText(const QString &text) {
 }
 
 void CMainFrame::addDocumentWindow(QWidget *frame) {
-    QMdiSubWindow *window = mdiArea_->addSubWindow(frame);
+    // A document with several windows may have placed them already.
+    auto *window = qobject_cast<QMdiSubWindow *>(frame->parentWidget());
+    if (!window) window = mdiArea_->addSubWindow(frame);
     window->show();
     updateCommands();
 }
@@ -208,6 +211,17 @@ void CMainFrame::onCommand(int id) {
     case cmd::kContextHelp: QWhatsThis::enterWhatsThisMode(); break;
     default: break;
     }
+}
+
+void CMainFrame::closeEvent(QCloseEvent *event) {
+    mdiArea_->closeAllSubWindows();
+    for (QMdiSubWindow *window : mdiArea_->subWindowList()) {
+        if (window->isVisible()) {
+            event->ignore();
+            return;
+        }
+    }
+    event->accept();
 }
 
 void CMainFrame::dragEnterEvent(QDragEnterEvent *event) {

@@ -58,6 +58,9 @@ signals:
     void recentFileChosen(const QString &path);
 
 protected:
+    // Every document window closes first (a modified document asks); the
+    // program stays when one of them refuses.
+    void closeEvent(QCloseEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dropEvent(QDropEvent *event) override;
 

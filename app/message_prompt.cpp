@@ -26,6 +26,7 @@ QMessageBox::StandardButtons qtButtons(MessageButtons buttons) {
     switch (buttons) {
     case MessageButtons::OkCancel: return QMessageBox::Ok | QMessageBox::Cancel;
     case MessageButtons::YesNo: return QMessageBox::Yes | QMessageBox::No;
+    case MessageButtons::YesNoCancel: return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
     default: return QMessageBox::Ok;
     }
 }

@@ -53,6 +53,10 @@ CProgressDlg::~CProgressDlg() {
     if (disabledOwner_ && owner_) owner_->setEnabled(true);
 }
 
+void CProgressDlg::setMessage(const QString &text) {
+    message_->setText(text);
+}
+
 void CProgressDlg::setRange(int lower, int upper) {
     range_.lower = lower;
     range_.upper = upper;

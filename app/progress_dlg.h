@@ -26,6 +26,8 @@ public:
     // Re-enables the owner if this dialog disabled it.
     ~CProgressDlg() override;
 
+    // A message of the caller's own in place of the numbered one.
+    void setMessage(const QString &text);
     void setRange(int lower, int upper) override;
     void setStep(int step) override;
     void step() override;

@@ -50,6 +50,8 @@ public:
     // Opens a document file with the type its extension names; false when
     // no type can open it now.
     bool openDocumentFile(const QString &path);
+    // Puts a file at the top of the recent-file list.
+    void addToRecentFiles(const QString &path);
 
     bool handlesCommand(int id) const override;
     bool isCommandEnabled(int id) const override;
@@ -59,7 +61,6 @@ private:
     void registerTemplates();
     bool processCommandLine(const QStringList &arguments);
     void warnIfTestBuild();
-    void addToRecentFiles(const QString &path);
     CMultiDocTemplate *templateFor(const QString &path) const;
     bool anyTemplateCreates() const;
 

@@ -14,6 +14,14 @@ public:
     TabStopDelegate(QList<int> stops, QObject *parent) : QStyledItemDelegate(parent), stops_(std::move(stops)) {}
 
     void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override;
+    void setStops(QList<int> stops) { stops_ = std::move(stops); }
+
+protected:
+    // The stops of one line; lines of several layouts may differ.
+    virtual const QList<int> &stopsOf(const QModelIndex &) const { return stops_; }
+    // Lets a list draw field `field` of a line in its own pen or font; the
+    // painter holds the line's normal pen and font when it is called.
+    virtual void styleField(QPainter &, const QModelIndex &, int /*field*/, bool /*selected*/) const {}
 
 private:
     QList<int> stops_;

@@ -2,7 +2,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
+#include <set>
+#include <utility>
 
 #include "quillet_strings.h"
 #include "tester_reads.h"
@@ -401,26 +404,58 @@ std::string maskedPlugId(const std::string &id, const std::string &mask) {
     return key;
 }
 
+// The order is that of a selection sort which swaps the best plug of
+// positions i.. into position i (ties keep the earlier plug), reached in
+// O(n log n): each key is computed once and ranked, and an ordered set of
+// (rank, position) finds the best plug at each step and follows the plug
+// that the swap moves.
 void sortPlugs(CSite &site, int criterion, const std::string &idMask, bool ascending, NumberFormat format) {
-    const SiteVerdicts verdicts(site, format);
-    auto key = [&](const CPrise &plug) -> std::string {
-        if (criterion == 2) return verdicts.mapping(plug).text;
-        if (criterion >= 3 && criterion <= 15) return verdicts.evaluate(static_cast<Column>(criterion - 2), plug).text;
-        return maskedPlugId(plug.plugId, idMask);
-    };
-    auto before = [&](const CPrise &a, const CPrise &b) {
-        if (criterion == 16) return ascending ? a.testTime < b.testTime : a.testTime > b.testTime;
-        const std::string ka = key(a), kb = key(b);
-        return ascending ? ka < kb : ka > kb;
-    };
     auto &plugs = site.plugs;
-    for (std::size_t i = 0; i < plugs.size(); ++i) {
-        std::size_t best = i;
-        for (std::size_t j = i + 1; j < plugs.size(); ++j) {
-            if (before(plugs[j], plugs[best])) best = j;
+    const std::size_t count = plugs.size();
+    std::vector<std::uint64_t> rank(count);
+    if (criterion == 16) {
+        for (std::size_t i = 0; i < count; ++i) rank[i] = plugs[i].testTime;
+    } else {
+        const SiteVerdicts verdicts(site, format);
+        std::vector<std::string> keys(count);
+        for (std::size_t i = 0; i < count; ++i) {
+            const CPrise &plug = plugs[i];
+            if (criterion == 2)
+                keys[i] = verdicts.mapping(plug).text;
+            else if (criterion >= 3 && criterion <= 15)
+                keys[i] = verdicts.evaluate(static_cast<Column>(criterion - 2), plug).text;
+            else
+                keys[i] = maskedPlugId(plug.plugId, idMask);
         }
-        if (best != i) std::swap(plugs[i], plugs[best]);
+        std::vector<std::string> distinct = keys;
+        std::sort(distinct.begin(), distinct.end());
+        distinct.erase(std::unique(distinct.begin(), distinct.end()), distinct.end());
+        for (std::size_t i = 0; i < count; ++i)
+            rank[i] = static_cast<std::uint64_t>(std::lower_bound(distinct.begin(), distinct.end(), keys[i]) -
+                                                 distinct.begin());
     }
+    if (!ascending) {
+        for (auto &r : rank) r = UINT64_MAX - r;
+    }
+    std::vector<std::size_t> at(count);  // position -> plug
+    std::set<std::pair<std::uint64_t, std::size_t>> open;
+    for (std::size_t i = 0; i < count; ++i) {
+        at[i] = i;
+        open.emplace(rank[i], i);
+    }
+    for (std::size_t i = 0; i < count; ++i) {
+        const std::size_t best = open.begin()->second;
+        open.erase(open.begin());
+        if (best == i) continue;
+        const std::size_t moved = at[i];
+        open.erase({rank[moved], i});
+        open.emplace(rank[moved], best);
+        std::swap(at[i], at[best]);
+    }
+    std::vector<CPrise> sorted;
+    sorted.reserve(count);
+    for (std::size_t i = 0; i < count; ++i) sorted.push_back(std::move(plugs[at[i]]));
+    plugs = std::move(sorted);
 }
 
 }  // namespace quillet::model

@@ -11,7 +11,7 @@
 namespace quillet {
 
 enum class MessageIcon { None, Information, Question, Exclamation };
-enum class MessageButtons { Ok, OkCancel, YesNo };
+enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel };
 // The button that closed a message box.
 enum class MessageResult { Ok, Cancel, Yes, No };
 

@@ -3,6 +3,9 @@
 // curves with their uncertainty, optical attenuation, the tally and sorts.
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <functional>
+
 #include "hand_made_site.h"
 #include "verdicts.h"
 
@@ -238,6 +241,57 @@ TEST(SortPlugs, MaskedIdsTimesAndTies) {
     sortPlugs(site, 3, "", true, NumberFormat());  // equal length texts keep their order
     EXPECT_EQ(site.plugs[0].plugId, "B03");
     EXPECT_EQ(site.plugs[1].plugId, "C11");
+}
+
+// The literal selection sort the plug lists are known by: the best plug of
+// positions i.. swapped into position i, ties keeping the earlier plug.
+void selectionSort(std::vector<CPrise> &plugs, const std::function<std::string(const CPrise &)> &key,
+                   bool ascending) {
+    for (std::size_t i = 0; i < plugs.size(); ++i) {
+        std::size_t best = i;
+        for (std::size_t j = i + 1; j < plugs.size(); ++j) {
+            const std::string kj = key(plugs[j]), kb = key(plugs[best]);
+            if (ascending ? kj < kb : kj > kb) best = j;
+        }
+        if (best != i) std::swap(plugs[i], plugs[best]);
+    }
+}
+
+TEST(SortPlugs, SameOrderAsTheSelectionSortWithManyTies) {
+    CSite site = copperSite();
+    for (int i = 0; i < 60; ++i) {
+        CPrise p = completePlug();
+        p.plugId = std::string(1, static_cast<char>('A' + (i * 7) % 5)) + std::to_string((i * 13) % 4);
+        p.testTime = static_cast<std::uint32_t>((i * 11) % 6);
+        site.plugs.push_back(p);
+    }
+    struct Case {
+        int criterion;
+        const char *mask;
+        bool ascending;
+    };
+    for (const Case &c : {Case{1, "?X", true}, Case{1, "?X", false}, Case{1, "", true}, Case{16, "", true},
+                          Case{16, "", false}}) {
+        SCOPED_TRACE(c.criterion);
+        std::vector<CPrise> expected = site.plugs;
+        const std::string mask = c.mask;
+        if (c.criterion == 16)
+            selectionSort(expected, [](const CPrise &p) {
+                char text[16];
+                std::snprintf(text, sizeof text, "%010u", p.testTime);
+                return std::string(text);
+            }, c.ascending);
+        else
+            selectionSort(expected, [&mask](const CPrise &p) { return maskedPlugId(p.plugId, mask); }, c.ascending);
+        CSite sorted = site;
+        sortPlugs(sorted, c.criterion, c.mask, c.ascending, NumberFormat());
+        std::vector<std::string> got, want;
+        for (std::size_t i = 0; i < expected.size(); ++i) {
+            got.push_back(sorted.plugs[i].plugId + "@" + std::to_string(sorted.plugs[i].testTime));
+            want.push_back(expected[i].plugId + "@" + std::to_string(expected[i].testTime));
+        }
+        EXPECT_EQ(got, want);
+    }
 }
 
 }  // namespace
