@@ -85,10 +85,6 @@ bool CProgressDlg::cancelled() {
     return wasCancelled;
 }
 
-void CProgressDlg::setMessage(const QString &text) {
-    message_->setText(text);
-}
-
 QString CProgressDlg::message() const {
     return message_->text();
 }

@@ -33,8 +33,6 @@ public:
     void step() override;
     bool cancelled() override;
 
-    // The message above the bar, for an operation that brings its own text.
-    void setMessage(const QString &text);
     QString message() const;
 
     int position() const { return position_; }
