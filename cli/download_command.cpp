@@ -1,5 +1,7 @@
 #include "download_command.h"
 
+#include "graph_commands.h"
+
 #include <cstdio>
 #include <filesystem>
 #include <memory>
@@ -24,6 +26,7 @@ struct DownloadOptions {
     std::string sites = "all";
     bool group = false;
     bool keepExisting = false;
+    bool graphs = false;
 };
 
 using model::AutotestFile;
@@ -80,6 +83,7 @@ int save(const DownloadOptions &options, std::vector<CSite> sites, model::UserIn
 }
 
 int runDownload(const DownloadOptions &options) {
+    if (options.graphs) return downloadGraphsCommand(options.link, options.output, options.sites, options.group);
     TerminalInteraction ui(options.keepExisting ? Answer::No : Answer::Yes);
     if (!openTesterLink(options.link)) return 1;
     const auto lines = model::listTesterSites(ui, programRegional());
@@ -116,10 +120,14 @@ int runDownload(const DownloadOptions &options) {
 void addDownloadCommand(CLI::App &app, int &exitCode) {
     auto options = std::make_shared<DownloadOptions>();
     CLI::App *cmd = app.add_subcommand("download", "Download sites of the connected tester into an autotest file");
-    cmd->add_option("-o,--output", options->output, "Autotest file to write (.tat)")->required();
+    cmd->add_option("-o,--output", options->output, "Autotest file to write (.tat), or graph file (.frt) with --graphs")
+        ->required();
+    cmd->add_flag("--graphs", options->graphs,
+                  "Download the tester's graphs with their limit curves into a graph file instead of sites");
     cmd->add_option("--sites", options->sites, "Tester site numbers, as \"1,3\", or \"all\"")->capture_default_str();
     cmd->add_flag("--group", options->group,
-                  "Group into the existing file (sites of the same name take the newer plugs)");
+                  "Group into the existing file (sites of the same name take the newer plugs; "
+                  "with --graphs, the curves are added to the end of the file)");
     cmd->add_flag("--keep-existing", options->keepExisting,
                   "When grouping without a terminal, keep a file's site of the same name as it is");
     addLinkOptions(*cmd, options->link);

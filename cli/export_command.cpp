@@ -1,10 +1,12 @@
 #include "export_command.h"
 
+#include <cctype>
 #include <cstdio>
 #include <filesystem>
 #include <memory>
 
 #include "autotest_file.h"
+#include "graph_commands.h"
 #include "list_lines.h"
 #include "plug_list.h"
 #include "profile.h"
@@ -14,6 +16,12 @@
 
 namespace quillet::cli {
 namespace {
+
+std::string lowerCaseExtension(const std::string &path) {
+    std::string extension = std::filesystem::path(path).extension().string();
+    for (char &c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return extension;
+}
 
 struct ExportOptions {
     std::string input;
@@ -33,7 +41,8 @@ int fail(int textId) {
     return 1;
 }
 
-int runExport(const ExportOptions &options) {
+// The export of an autotest file's site.
+int exportAutotest(const ExportOptions &options) {
     auto file = model::loadAutotestFile<model::CSite>(options.input);
     if (!file) {
         std::fprintf(stderr, "quillet-cli: %s\n", file.error().text().c_str());
@@ -64,14 +73,24 @@ int runExport(const ExportOptions &options) {
     return result == 0 ? 0 : fail(result);
 }
 
+// What the export writes follows the input's extension, as the open dialogs
+// do; the file's header must name the same kind.
+int runExport(const ExportOptions &options) {
+    const std::string extension = lowerCaseExtension(options.input);
+    if (extension == ".frt") return exportGraphDocument(options.input, options.output, options.append);
+    return exportAutotest(options);
+}
+
 }  // namespace
 
 void addExportCommand(CLI::App &app, int &exitCode) {
     auto options = std::make_shared<ExportOptions>();
-    CLI::App *cmd = app.add_subcommand("export", "Export one site of an autotest file as tab-separated text");
-    cmd->add_option("input", options->input, "Autotest file (.tat)")->required();
+    CLI::App *cmd = app.add_subcommand(
+        "export", "Export one site of an autotest file (.tat), or every curve of a graph file (.frt), as "
+                  "tab-separated text");
+    cmd->add_option("input", options->input, "Autotest file (.tat) or graph file (.frt)")->required();
     cmd->add_option("output", options->output, "Text file to write (.txt)")->required();
-    cmd->add_option("--site", options->site, "Site of the file, from 1")->capture_default_str();
+    cmd->add_option("--site", options->site, "Site of an autotest file, from 1")->capture_default_str();
     cmd->add_option("--detail", options->detail, "Detail lines: none or all")
         ->check(CLI::IsMember({"none", "all"}))
         ->capture_default_str();
