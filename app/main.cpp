@@ -1,6 +1,7 @@
 // quillet: the desktop program of the Torvik tester.
 #include <QApplication>
 
+#include "graph_document_factory.h"
 #include "quillet_app.h"
 #include "tool_icons.h"
 #include "profile.h"
@@ -16,6 +17,8 @@ int main(int argc, char **argv) {
     QStringList arguments;
     for (int i = 1; i < argc; ++i) arguments.append(QString::fromLocal8Bit(argv[i]));
     quillet::CQuilletApp app;
+    app.graphTemplate().setFactory(std::make_unique<quillet::graphs::GraphDocumentFactory>(
+        [&app] { return app.linkContext(); }, app.prompt()));
     if (!app.initInstance(arguments)) return 1;
     return QApplication::exec();
 }

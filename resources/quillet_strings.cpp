@@ -87,6 +87,8 @@ constexpr NumberedString kStrings[] = {
     {230, "Reading limits..."},
     {231, "Unable to write measurements into the file"},
     {282, "Graph"},
+    {274, "Unable to read the file \"%1\""},
+    {275, "The application can't read its data"},
     // The plotting component.
     {12100, "Comment"},
     {12101, "Up to %1 fixed markers as a maximum"},

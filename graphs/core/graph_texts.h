@@ -23,5 +23,7 @@ inline constexpr int kUnableToWriteMeasurements = 231;
 inline constexpr int kFrequency = 232;
 inline constexpr int kMeas = 237;
 inline constexpr int kGraphText = 282;
+inline constexpr int kUnableToReadFile = 274;
+inline constexpr int kCantReadData = 275;
 
 }  // namespace quillet::graphs

@@ -3,9 +3,12 @@
 #include <QImage>
 #include <QProcess>
 #include <filesystem>
+#include <fstream>
 
 #include "curve_colours.h"
+#include "graph_document_factory.h"
 #include "graph_frame.h"
+#include "grph_frame.h"
 #include "graph_plot_document.h"
 #include "graph_view.h"
 #include "grph_view.h"
@@ -100,6 +103,45 @@ TEST_F(GraphWindow, CommandLinePlotWritesAPictureOfTheAskedSize) {
     ASSERT_TRUE(cli.waitForFinished(60000));
     EXPECT_NE(cli.exitCode(), 0);
     EXPECT_FALSE(std::filesystem::exists(png));
+}
+
+TEST_F(GraphWindow, GraphsOpenShowsAFileAndRefusesAnotherKind) {
+    const auto dir = std::filesystem::path(QUILLET_SCREENSHOT_DIR) / "graphs-open";
+    std::filesystem::create_directories(dir);
+    const auto frt = (dir / "curves.frt").string();
+    ASSERT_TRUE(model::saveGraphFile(frt, demoLikeFile()));
+    GraphDocumentFactory factory([this] { return TesterLinkContext{prompt, {}, "D.06"}; }, prompt);
+    std::unique_ptr<QWidget> window(factory.open(QString::fromStdString(frt), nullptr));
+    ASSERT_NE(window, nullptr);
+    auto *frame = static_cast<CGrphFrame *>(window.get());
+    EXPECT_EQ(frame->document().file.curves.size(), 3u);
+    EXPECT_EQ(frame->view()->model().state().filledCount(), 3);
+    EXPECT_EQ(frame->windowTitle(), QStringLiteral("BLDG A FL2:2A-04"));
+
+    // A standards file under the graph extension: the message, no window.
+    const auto wrong = (dir / "standard.frt").string();
+    {
+        std::ofstream out(wrong, std::ios::binary);
+        const std::string header = "Quillet\tvD.06\tDocument Norme";
+        out << static_cast<char>(header.size()) << header;
+    }
+    prompt.expect(MessageResult::Ok);
+    EXPECT_EQ(factory.open(QString::fromStdString(wrong), nullptr), nullptr);
+    ASSERT_EQ(prompt.shown.size(), 1u);
+    EXPECT_NE(prompt.shown.front().text.find("Unable to read the file"), std::string::npos) << prompt.shown.front().text;
+}
+
+TEST_F(GraphWindow, PlugCurvesOpenOnlyForASlotThePlugHolds) {
+    model::CSite site;
+    site.name = "SITE";
+    model::CPrise plug;
+    plug.plugId = "P1";
+    plug.curvesOfSlot(1)->push_back(demoLikeFile().curves.front());
+    std::unique_ptr<QWidget> window(openPlugCurves(site, plug, 1, prompt, nullptr));
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("SITE:P1"));
+    prompt.expect(MessageResult::Ok);
+    EXPECT_EQ(openPlugCurves(site, plug, 2, prompt, nullptr), nullptr);
 }
 
 }  // namespace
