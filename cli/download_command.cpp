@@ -1,12 +1,11 @@
 #include "download_command.h"
 
 #include "graph_commands.h"
+#include "site_numbers.h"
 
 #include <cstdio>
 #include <filesystem>
 #include <memory>
-#include <set>
-#include <sstream>
 
 #include "autotest_file.h"
 #include "autotest_transfer.h"
@@ -31,23 +30,6 @@ struct DownloadOptions {
 
 using model::AutotestFile;
 using model::CSite;
-
-// The listing lines the --sites option names (tester site numbers from 1).
-std::optional<std::vector<std::string>> chooseLines(const std::vector<std::string> &lines, const std::string &sites) {
-    if (sites == "all") return lines;
-    std::set<int> wanted;
-    std::stringstream list(sites);
-    for (std::string item; std::getline(list, item, ',');) {
-        const int number = std::atoi(item.c_str());
-        if (number < 1) return std::nullopt;
-        wanted.insert(number);
-    }
-    std::vector<std::string> chosen;
-    for (const auto &line : lines) {
-        if (wanted.count(model::slotOfLine(line) + 1)) chosen.push_back(line);
-    }
-    return chosen;
-}
 
 // Per site: plugs tested, passed (result 4 or 5) and failed.
 void printSummary(const std::vector<CSite> &sites) {
@@ -97,7 +79,7 @@ int runDownload(const DownloadOptions &options) {
         ui.message(resourceString(ids::kNoSiteAvailable), MessageIcon::Exclamation, MessageButtons::Ok);
         return 1;
     }
-    const auto chosen = chooseLines(*lines, options.sites);
+    const auto chosen = linesOfSites(*lines, options.sites, model::slotOfLine);
     if (!chosen || chosen->empty()) {
         TorvikCommClose();
         ui.message(resourceString(ids::kNoSelectedSite), MessageIcon::Exclamation, MessageButtons::Ok);

@@ -1,39 +1,19 @@
 #include "graph_commands.h"
 
 #include <cstdio>
-#include <cstdlib>
 #include <filesystem>
-#include <set>
-#include <sstream>
 
 #include "graph_download.h"
 #include "graph_export.h"
 #include "graph_grouping.h"
 #include "graph_texts.h"
 #include "quillet_strings.h"
+#include "site_numbers.h"
 #include "terminal_interaction.h"
 #include "torvlink.h"
 
 namespace quillet::cli {
 namespace {
-
-// The listing lines of the named tester sites (numbers from 1), or all.
-std::optional<std::vector<std::string>> chooseGraphLines(const std::vector<std::string> &lines,
-                                                         const std::string &sites) {
-    if (sites == "all") return lines;
-    std::set<int> wanted;
-    std::stringstream list(sites);
-    for (std::string item; std::getline(list, item, ',');) {
-        const int number = std::atoi(item.c_str());
-        if (number < 1) return std::nullopt;
-        wanted.insert(number);
-    }
-    std::vector<std::string> chosen;
-    for (const auto &line : lines) {
-        if (wanted.count(graphs::siteOfGraphLine(line) + 1)) chosen.push_back(line);
-    }
-    return chosen;
-}
 
 int saveGraphs(const std::string &output, model::GraphFile downloaded, bool group) {
     model::GraphFile file = std::move(downloaded);
@@ -68,7 +48,7 @@ std::optional<graphs::GraphDownload> download(const LinkOptions &link, const std
         ui.message(resourceString(graphs::kNoGraphsAvailable), MessageIcon::Exclamation, MessageButtons::Ok);
         return std::nullopt;
     }
-    const auto chosen = chooseGraphLines(*lines, sites);
+    const auto chosen = linesOfSites(*lines, sites, graphs::siteOfGraphLine);
     if (!chosen || chosen->empty()) {
         ui.message(resourceString(graphs::kNoSelectedGraph), MessageIcon::Exclamation, MessageButtons::Ok);
         return std::nullopt;
