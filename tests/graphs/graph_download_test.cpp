@@ -8,6 +8,7 @@
 #include "graph_download.h"
 #include "graph_file.h"
 #include "measure_kind.h"
+#include "new_limits.h"
 #include "plug_graph.h"
 #include "scripted_interaction.h"
 #include "sim_fixture.h"
@@ -137,6 +138,36 @@ TEST_F(GraphDownloadTest, PlugCurvesOfADownloadedSiteOpenPerSlotWithTheirLimit) 
     EXPECT_GT(opened, 1);
     EXPECT_FALSE(slotOfPlugCurvesCommand(kSeePlugCurvesFirst - 1));
     EXPECT_FALSE(slotOfPlugCurvesCommand(kSeePlugCurvesLast + 1));
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(GraphDownloadTest, NewLimitsFollowTheReferenceCurvesFrequencies) {
+    startTester();
+    ASSERT_EQ(openLink(), 0);
+    const auto graphs = downloadGraphs({listGraphs().front()}, ui);
+    ASSERT_TRUE(graphs.has_value());
+    model::GraphFile file = graphs->file;
+    const std::size_t before = file.curves.size();
+    const model::CGrphMes reference = file.curves.back();
+
+    const auto lines = listTesterLimits(ui);
+    ASSERT_TRUE(lines.has_value());
+    ASSERT_FALSE(lines->empty());
+    EXPECT_EQ(lines->front().substr(3, 1), "\t");
+    const int added = runNewLimits(ui, file, before - 1);
+    EXPECT_GT(added, 0);
+    ASSERT_EQ(file.curves.size(), before + static_cast<std::size_t>(added));
+    for (std::size_t i = before; i < file.curves.size(); ++i) {
+        const model::CGrphMes &limit = file.curves[i];
+        EXPECT_EQ(limit.limitFlag, 1);
+        ASSERT_GT(limit.frequencies.GetSize(), 0);
+        ASSERT_LE(limit.frequencies.GetSize(), reference.frequencies.GetSize());
+        EXPECT_FLOAT_EQ(limit.frequencies.GetAt(0), reference.frequencies.GetAt(0));
+    }
+    EXPECT_TRUE(ui.messages.empty()) << ui.messages.front().text;
 }
 
 }  // namespace
