@@ -26,7 +26,8 @@ void saveAfterTransfer(CGrphFrame &frame, UserPrompt &prompt, QWidget *parent) {
         QStringLiteral("Graph Files (*.frt)"));
     if (path.isEmpty()) return;
     const auto saved = model::saveGraphFile(path.toStdString(), frame.document().file);
-    if (!saved) tell(prompt, cp1252ToUtf8(saved.error().text()));
+    if (!saved) return tell(prompt, cp1252ToUtf8(saved.error().text()));
+    frame.setPath(path);
 }
 
 }  // namespace
@@ -39,6 +40,7 @@ QWidget *GraphDocumentFactory::download(QWidget *parent) {
     TorvikCommClose();
     if (!result) return nullptr;
     auto *frame = openGraphWindow(std::make_unique<CGrphDoc>(std::move(result->file), result->title), parent);
+    if (frame) frame->setPrompt(&prompt_);
     if (frame && save) saveAfterTransfer(*frame, prompt_, parent);
     return frame;
 }
@@ -49,8 +51,13 @@ QWidget *GraphDocumentFactory::open(const QString &path, QWidget *parent) {
         tell(prompt_, formatResource(kUnableToReadFile, path.toStdString()) + ".\n" + resourceString(kCantReadData) + ".");
         return nullptr;
     }
-    return openGraphWindow(std::make_unique<CGrphDoc>(std::move(file.value()), QFileInfo(path).fileName().toStdString()),
-                           parent);
+    auto *frame = openGraphWindow(
+        std::make_unique<CGrphDoc>(std::move(file.value()), QFileInfo(path).fileName().toStdString()), parent);
+    if (frame) {
+        frame->setPath(path);
+        frame->setPrompt(&prompt_);
+    }
+    return frame;
 }
 
 QWidget *openPlugCurves(const model::CSite &site, const model::CPrise &plug, int slot, UserPrompt &prompt,
@@ -58,6 +65,7 @@ QWidget *openPlugCurves(const model::CSite &site, const model::CPrise &plug, int
     auto graph = plugGraph(site, plug, slot);
     CGrphFrame *frame =
         graph ? openGraphWindow(std::make_unique<CGrphDoc>(std::move(graph->file), graph->title), parent) : nullptr;
+    if (frame) frame->setPrompt(&prompt);
     if (!frame) tell(prompt, "Failed to create empty document.");
     return frame;
 }

@@ -7,6 +7,7 @@
 #include "graph_file.h"
 #include "graph_frame.h"
 #include "graph_plot_document.h"
+#include "user_interaction.h"
 
 namespace quillet::graphs {
 
@@ -28,9 +29,25 @@ public:
 
     CGrphDoc &document() { return *document_; }
     CGrphView *graphView() const;
+    // Where the document was opened from or saved to; empty when new.
+    void setPath(const QString &path) { path_ = path; }
+    const QString &path() const { return path_; }
+    void setPrompt(UserPrompt *prompt) { prompt_ = prompt; }
+
+    // Save, Save As (ADD/REPLACE/ANOTHER for an existing file) and Export;
+    // the plot's commands go on to the view.
+    bool handlesCommand(int id) const override;
+    bool isCommandEnabled(int id) const override;
+    void onCommand(int id) override;
 
 private:
+    void saveAs();
+    void exportText();
+    void tell(const std::string &text);
+
     std::unique_ptr<CGrphDoc> document_;
+    QString path_;
+    UserPrompt *prompt_ = nullptr;
 };
 
 // A window on the document, its curves shown; nullptr when it holds none.

@@ -70,6 +70,9 @@ constexpr NumberedString kStrings[] = {
     {294, "Plug"},
     {302, "C"},
     // Graph documents.
+    {140, "File \"%1\" already exists."},
+    {142, "&REPLACE existing data"},
+    {143, "Select ANOTHER &FILE NAME"},
     {152, "Export to the file"},
     {153, "Text (*.txt)"},
     {154, ".txt"},

@@ -1,6 +1,7 @@
 #include "graph_grouping.h"
 
 #include <algorithm>
+#include <filesystem>
 
 namespace quillet::graphs {
 namespace {
@@ -28,6 +29,15 @@ void addToGraphFile(model::GraphFile &existing, const model::GraphFile &added) {
         at = end + 2;
     }
     existing.curves.insert(existing.curves.end(), added.curves.begin(), added.curves.end());
+}
+
+model::SaveResult saveGraphDocument(const std::string &path, const model::GraphFile &file, bool add) {
+    std::error_code error;
+    if (!add || !std::filesystem::exists(path, error)) return model::saveGraphFile(path, file);
+    auto existing = model::loadGraphFile(path);
+    if (!existing) return existing.error();
+    addToGraphFile(existing.value(), file);
+    return model::saveGraphFile(path, existing.value());
 }
 
 }  // namespace quillet::graphs

@@ -10,3 +10,12 @@ namespace quillet::graphs {
 void addToGraphFile(model::GraphFile &existing, const model::GraphFile &added);
 
 }  // namespace quillet::graphs
+
+namespace quillet::graphs {
+
+// Saves the document to `path`: alone (REPLACE, or a new file), or - with
+// `add` and an existing file - after that file's curves (ADD). A file that
+// cannot be read as a graph document is left as it is and the error given.
+model::SaveResult saveGraphDocument(const std::string &path, const model::GraphFile &file, bool add);
+
+}  // namespace quillet::graphs

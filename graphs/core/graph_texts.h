@@ -3,6 +3,9 @@
 
 namespace quillet::graphs {
 
+inline constexpr int kFileExists = 140;
+inline constexpr int kReplaceData = 142;
+inline constexpr int kAnotherFile = 143;
 inline constexpr int kExportToFile = 152;
 inline constexpr int kTextFilter = 153;
 inline constexpr int kTextExtension = 154;

@@ -124,6 +124,26 @@ TEST(GraphAdd, CurvesGoToTheEndAndNewSiteNamesToTheList) {
     EXPECT_EQ(existing.curves.back(), added.curves.front());
 }
 
+TEST_F(GraphExportFiles, SavingWithAddKeepsTheFilesCurvesFirst) {
+    const auto path = (dir / "doc.frt").string();
+    ASSERT_TRUE(saveGraphDocument(path, twoCurves(), true));  // a new file
+    GraphFile more = twoCurves();
+    more.curves.pop_back();
+    ASSERT_TRUE(saveGraphDocument(path, more, true));
+    auto added = model::loadGraphFile(path);
+    ASSERT_TRUE(added);
+    ASSERT_EQ(added.value().curves.size(), 3u);
+    EXPECT_EQ(added.value().curves[2], more.curves[0]);
+    ASSERT_TRUE(saveGraphDocument(path, more, false));
+    EXPECT_EQ(model::loadGraphFile(path).value().curves.size(), 1u);
+
+    // ADD to a file that is not a graph document leaves it as it was.
+    const auto other = (dir / "other.frt").string();
+    std::ofstream(other, std::ios::binary) << "not a graph document";
+    EXPECT_FALSE(saveGraphDocument(other, more, true));
+    EXPECT_EQ(readText(other), "not a graph document");
+}
+
 TEST(DeleteCurves, NeverAllAndSlotsFollowTheRenumbering) {
     GraphFile file = twoCurves();
     EXPECT_FALSE(deleteCurves(file, {1, 0}));
