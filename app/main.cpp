@@ -2,6 +2,7 @@
 #include <QApplication>
 
 #include "norm_doc_factory.h"
+#include "graph_document_factory.h"
 #include "quillet_app.h"
 #include "test_doc_template.h"
 #include "tool_icons.h"
@@ -20,6 +21,8 @@ int main(int argc, char **argv) {
     quillet::CQuilletApp app;
     quillet::registerStandardsDocuments(app);
     quillet::autotest::registerAutotestDocuments(app);
+    app.graphTemplate().setFactory(std::make_unique<quillet::graphs::GraphDocumentFactory>(
+        [&app] { return app.linkContext(); }, app.prompt()));
     if (!app.initInstance(arguments)) return 1;
     return QApplication::exec();
 }

@@ -16,12 +16,15 @@ namespace {
 using namespace torvik::sim;
 
 // The demo unit with one site in it: a Cat 5e floor of good links, every
-// plug with its 36 curves.
-Unit benchUnit(int plugs) {
+// plug with its 36 curves, and the graphs asked for.
+Unit benchUnit(int plugs, int graphs) {
     Unit unit = demoUnit();
     const auto standards = demoStandards(40);
-    const CopperSitePlan plan{"BENCH FLOOR", demo::kCat5ePermanentLink, 1, 0, 700, 1710230700, plugs,
-                              "BF", 1, 5.0, 60.0, true, {}, {}};
+    CopperSitePlan plan{"BENCH FLOOR", demo::kCat5ePermanentLink, 1, 0, 700, 1710230700, plugs,
+                        "BF", 1, 5.0, 60.0, true, {}, {}};
+    for (int g = 0; g < graphs; ++g)
+        plan.graphs.push_back({g % plugs, static_cast<Kind>(g % 8), static_cast<Side>((g / 8) % 2),
+                               static_cast<uint8_t>(g % 4)});
     const DemoUncertainties u{4.0, 25.0, 10.0, 0.2, 5.0, 0.2};
     unit.sites = {copperSite(plan, standards[demo::kCat5ePermanentLink], u, {"12", "36", "45", "78"}, 7)};
     return unit;
@@ -36,6 +39,8 @@ Settings parse(int argc, char **argv) {
             settings.plugs = std::atoi(argv[i + 1]);
         else if (std::strcmp(argv[i], "--baud") == 0)
             settings.baud = std::atoi(argv[i + 1]);
+        else if (std::strcmp(argv[i], "--graphs") == 0)
+            settings.graphs = std::atoi(argv[i + 1]);
     }
     return settings;
 }
@@ -43,7 +48,7 @@ Settings parse(int argc, char **argv) {
 int runPaced(const char *program, const Settings &settings, const std::function<std::string()> &download) {
     Options options;
     options.paceBaud = settings.baud;
-    Simulator tester(benchUnit(settings.plugs), options);
+    Simulator tester(benchUnit(settings.plugs, settings.graphs), options);
     std::string error;
     if (!tester.start(&error)) {
         std::fprintf(stderr, "%s: %s\n", program, error.c_str());

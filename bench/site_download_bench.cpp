@@ -9,37 +9,10 @@
 #include "paced_download.h"
 #include "site_download.h"
 
-namespace {
-
-// Answers every message with OK and never cancels.
-class Unattended final : public quillet::model::UserInteraction {
-    class Steps final : public quillet::model::Progress {
-        void setText(const std::string &) override {}
-        void setRange(int, int) override {}
-        void setStep(int) override {}
-        void step() override {}
-        bool cancelled() override { return false; }
-    };
-
-public:
-    quillet::model::Answer message(const std::string &, quillet::model::MessageIcon,
-                                   quillet::model::MessageButtons) override {
-        return quillet::model::Answer::Ok;
-    }
-    std::unique_ptr<quillet::model::Progress> beginProgress(const std::string &) override {
-        return std::make_unique<Steps>();
-    }
-    std::optional<quillet::model::SelectionResult> select(const quillet::model::SelectionRequest &) override {
-        return std::nullopt;
-    }
-};
-
-}  // namespace
-
 int main(int argc, char **argv) {
     const bench::Settings settings = bench::parse(argc, argv);
     return bench::runPaced("site_download_bench", settings, [] {
-        Unattended ui;
+        bench::Unattended ui;
         quillet::model::CSite site;
         const int result = quillet::model::readSiteFromTester(site, 0, ui);
         std::size_t curves = 0;

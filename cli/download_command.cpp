@@ -1,11 +1,11 @@
 #include "download_command.h"
 
+#include "graph_commands.h"
+#include "site_numbers.h"
+
 #include <cstdio>
 #include <filesystem>
 #include <memory>
-#include <set>
-#include <unistd.h>
-#include <sstream>
 
 #include "autotest_file.h"
 #include "autotest_transfer.h"
@@ -26,27 +26,11 @@ struct DownloadOptions {
     std::string sites = "all";
     bool group = false;
     bool keepExisting = false;
+    bool graphs = false;
 };
 
 using model::AutotestFile;
 using model::CSite;
-
-// The listing lines the --sites option names (tester site numbers from 1).
-std::optional<std::vector<std::string>> chooseLines(const std::vector<std::string> &lines, const std::string &sites) {
-    if (sites == "all") return lines;
-    std::set<int> wanted;
-    std::stringstream list(sites);
-    for (std::string item; std::getline(list, item, ',');) {
-        const int number = std::atoi(item.c_str());
-        if (number < 1) return std::nullopt;
-        wanted.insert(number);
-    }
-    std::vector<std::string> chosen;
-    for (const auto &line : lines) {
-        if (wanted.count(model::slotOfLine(line) + 1)) chosen.push_back(line);
-    }
-    return chosen;
-}
 
 // Per site: plugs tested, passed (result 4 or 5) and failed.
 void printSummary(const std::vector<CSite> &sites) {
@@ -144,6 +128,7 @@ void printIncomplete(const model::DownloadReport &report) {
 }
 
 int runDownload(const DownloadOptions &options) {
+    if (options.graphs) return downloadGraphsCommand(options.link, options.output, options.sites, options.group);
     TerminalInteraction ui(options.keepExisting ? Answer::No : Answer::Yes);
     if (!openTesterLink(options.link)) return kExitNothingSaved;
     const auto lines = model::listTesterSites(ui, programRegional());
@@ -159,7 +144,7 @@ int runDownload(const DownloadOptions &options) {
         ui.message(resourceString(ids::kNoSiteAvailable), MessageIcon::Exclamation, MessageButtons::Ok);
         return kExitNothingSaved;
     }
-    const auto chosen = chooseLines(*lines, options.sites);
+    const auto chosen = linesOfSites(*lines, options.sites, model::slotOfLine);
     if (!chosen || chosen->empty()) {
         TorvikCommClose();
         ui.message(resourceString(ids::kNoSelectedSite), MessageIcon::Exclamation, MessageButtons::Ok);
@@ -186,10 +171,14 @@ void addDownloadCommand(CLI::App &app, int &exitCode) {
                 "2 saved, but incomplete (a site cut short, not read, or the transfer cancelled: each is named); "
                 "3 the output could not be read or written, the download is kept in the recovery file named.\n"
                 "Ctrl-C cancels the transfer and keeps what was read; a second Ctrl-C ends the program at once.");
-    cmd->add_option("-o,--output", options->output, "Autotest file to write (.tat)")->required();
+    cmd->add_option("-o,--output", options->output, "Autotest file to write (.tat), or graph file (.frt) with --graphs")
+        ->required();
+    cmd->add_flag("--graphs", options->graphs,
+                  "Download the tester's graphs with their limit curves into a graph file instead of sites");
     cmd->add_option("--sites", options->sites, "Tester site numbers, as \"1,3\", or \"all\"")->capture_default_str();
     cmd->add_flag("--group", options->group,
-                  "Group into the existing file (sites of the same name take the newer plugs)");
+                  "Group into the existing file (sites of the same name take the newer plugs; "
+                  "with --graphs, the curves are added to the end of the file)");
     cmd->add_flag("--keep-existing", options->keepExisting,
                   "When grouping without a terminal, keep a file's site of the same name as it is");
     const auto standards = addStandardsDownloadOptions(*cmd);

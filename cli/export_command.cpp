@@ -1,11 +1,13 @@
 #include "export_command.h"
 
+#include <cctype>
 #include <cstdio>
 #include <filesystem>
 #include <memory>
 
 #include "autotest_file.h"
 #include "doc_template_strings.h"
+#include "graph_commands.h"
 #include "list_lines.h"
 #include "plug_list.h"
 #include "profile.h"
@@ -16,6 +18,12 @@
 
 namespace quillet::cli {
 namespace {
+
+std::string lowerCaseExtension(const std::string &path) {
+    std::string extension = std::filesystem::path(path).extension().string();
+    for (char &c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return extension;
+}
 
 struct ExportOptions {
     std::string input;
@@ -57,21 +65,24 @@ ExportedKind exportedKindOf(const std::string &input) {
     return ExportedKind::Unknown;
 }
 
-int runExport(const ExportOptions &options);
+int exportAutotest(const ExportOptions &options);
 
+// The file's header must name the same kind as its extension; each kind's
+// export checks it as it loads.
 int runExportOfKind(const ExportOptions &options) {
     switch (exportedKindOf(options.input)) {
-    case ExportedKind::Autotest: return runExport(options);
+    case ExportedKind::Autotest: return exportAutotest(options);
     case ExportedKind::Standards:
-        if (options.append) return failWith("--append applies to autotest exports only");
+        if (options.append) return failWith("--append applies to autotest and graph exports only");
         return exportStandards(options.input, options.output);
-    case ExportedKind::Graph: return failWith("graph files (.frt) cannot be exported yet");
+    case ExportedKind::Graph: return exportGraphDocument(options.input, options.output, options.append);
     case ExportedKind::Unknown: break;
     }
     return failWith(options.input + ": not an autotest (.tat), graph (.frt) or standards (.nrm) file");
 }
 
-int runExport(const ExportOptions &options) {
+// The export of an autotest file's site.
+int exportAutotest(const ExportOptions &options) {
     auto file = model::loadAutotestFile<model::CSite>(options.input);
     if (!file) {
         std::fprintf(stderr, "quillet-cli: %s\n", file.error().text().c_str());
@@ -109,11 +120,14 @@ int runExport(const ExportOptions &options) {
 
 void addExportCommand(CLI::App &app, int &exitCode) {
     auto options = std::make_shared<ExportOptions>();
-    CLI::App *cmd = app.add_subcommand("export", "Export one site of an autotest file as tab-separated text, or a standards file's listing");
+    CLI::App *cmd = app.add_subcommand(
+        "export", "Export one site of an autotest file (.tat) as tab-separated text, every curve of a graph "
+                  "file (.frt), or a standards file's listing (.nrm)");
     cmd->footer("Exit status: 0 exported; 1 nothing exported; 2 exported, but not every plug could be detailed.");
-    cmd->add_option("input", options->input, "Autotest file (.tat) or standards file (.nrm)")->required();
+    cmd->add_option("input", options->input, "Autotest file (.tat), graph file (.frt) or standards file (.nrm)")
+        ->required();
     cmd->add_option("output", options->output, "Text file to write (.txt)")->required();
-    cmd->add_option("--site", options->site, "Site of the file, from 1")->capture_default_str();
+    cmd->add_option("--site", options->site, "Site of an autotest file, from 1")->capture_default_str();
     cmd->add_option("--detail", options->detail, "Detail lines: none or all")
         ->check(CLI::IsMember({"none", "all"}))
         ->capture_default_str();

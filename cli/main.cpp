@@ -10,6 +10,9 @@
 #include "export_command.h"
 #include "identify_command.h"
 #include "info_command.h"
+#ifdef QUILLET_CLI_PLOT
+#include "plot_command.h"
+#endif
 #include "profile.h"
 #include "regional_profile.h"
 #include "resave_command.h"
@@ -26,6 +29,9 @@ int main(int argc, char **argv) {
     quillet::cli::addInfoCommand(app, exitCode);
     quillet::cli::addDumpCommand(app, exitCode);
     quillet::cli::addResaveCommand(app, exitCode);
+#ifdef QUILLET_CLI_PLOT
+    quillet::cli::addPlotCommand(app, exitCode);
+#endif
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError &e) {

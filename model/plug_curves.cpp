@@ -243,29 +243,34 @@ void addDerivedCurves(CPrise &plug, const CurveContext &context) {
                 });
 }
 
+std::optional<CGrphMes> limitCurveAt(const CNorm &standard, int kind, std::span<const float> frequencies) {
+    const auto *records = standard.limitCurve(kind);
+    if (!records || records->size() < 2) return std::nullopt;  // the standard sets no limit for this kind
+    const LimitCurve linkCurve = toLinkCurve(*records);
+    CGrphMes limit;
+    limit.kind = kind;
+    limit.limitFlag = 1;
+    limit.title = standard.displayName() + ":" + resourceString(ids::kLimit) + ": ";
+    for (float mhz : frequencies) {
+        const auto kHz = static_cast<std::int32_t>(static_cast<double>(mhz) * 1000.0);
+        if (kHz > static_cast<std::int64_t>(standard.maxFrequency)) break;
+        std::int16_t auxiliary = 0;
+        std::int32_t clamped = 0;
+        const std::int32_t value = TorvikGetGabValAtFrq(kHz, &linkCurve, &auxiliary, &clamped);
+        if (clamped != 0) continue;  // beyond the limit curve's last point
+        limit.frequencies.Add(mhz);
+        limit.values.Add(static_cast<float>(value / 8.0));
+    }
+    return limit;
+}
+
 void addLimitCurves(CPrise &plug, const CurveContext &context) {
     for (int slot = 0; slot < kCurveSlotCount; ++slot) {
         auto *curves = plug.curvesOfSlot(slot);
         const auto use = slotUse(slot);
         if (!curves || curves->empty() || !use) continue;
-        const auto *records = context.standard.limitCurve(use->kind);
-        if (!records || records->size() < 2) continue;  // the standard sets no limit for this kind
-        const LimitCurve linkCurve = toLinkCurve(*records);
-        CGrphMes limit;
-        limit.kind = use->kind;
-        limit.limitFlag = 1;
-        limit.title = context.standard.displayName() + ":" + resourceString(ids::kLimit) + ": ";
-        for (float mhz : curves->front().frequencies.values()) {
-            const auto kHz = static_cast<std::int32_t>(static_cast<double>(mhz) * 1000.0);
-            if (kHz > static_cast<std::int64_t>(context.standard.maxFrequency)) break;
-            std::int16_t auxiliary = 0;
-            std::int32_t clamped = 0;
-            const std::int32_t value = TorvikGetGabValAtFrq(kHz, &linkCurve, &auxiliary, &clamped);
-            if (clamped != 0) continue;  // beyond the limit curve's last point
-            limit.frequencies.Add(mhz);
-            limit.values.Add(static_cast<float>(value / 8.0));
-        }
-        if (limit.values.GetSize() > 0) curves->insert(curves->begin(), std::move(limit));
+        auto limit = limitCurveAt(context.standard, use->kind, curves->front().frequencies.values());
+        if (limit && limit->values.GetSize() > 0) curves->insert(curves->begin(), std::move(*limit));
     }
 }
 

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -76,6 +77,10 @@ private:
 // Once a plug's last curve is finished: reverse ELFEXT, ACR, power-sum
 // NEXT, ELFEXT and ACR, tester side before remote side.
 void addDerivedCurves(CPrise &plug, const CurveContext &context);
+// The standard's limit curve of a kind at the given frequencies (MHz), up
+// to the standard's highest frequency, where the limit is defined; none
+// when the standard sets no limit for the kind.
+std::optional<CGrphMes> limitCurveAt(const CNorm &standard, int kind, std::span<const float> frequencies);
 // A limit curve of the standard at the front of every slot holding curves.
 void addLimitCurves(CPrise &plug, const CurveContext &context);
 
