@@ -8,7 +8,9 @@
 #include <algorithm>
 
 #include "cp1252.h"
+#include "graph_document_factory.h"
 #include "main_frame.h"
+#include "plug_graph.h"
 #include "test_command_ids.h"
 #include "test_doc.h"
 #include "test_doc_template.h"
@@ -137,7 +139,12 @@ bool CTestFrame::isCommandEnabled(int id) const {
     case cmd::kHidePlugs:
     case cmd::kHideOtherPlugs: return anyLine;
     case cmd::kSortPlugs: return !view_->site().plugs.empty();
-    default: return !(id >= cmd::kPlugCurvesFirst && id <= cmd::kPlugCurvesLast);
+    default:
+        if (const auto slot = graphs::slotOfPlugCurvesCommand(id)) {
+            const model::CPrise *plug = view_->firstSelectedPlug();
+            return plug && graphs::plugHoldsSlot(*plug, *slot);
+        }
+        return true;
     }
 }
 
@@ -158,8 +165,25 @@ void CTestFrame::onCommand(int id) {
     case cmd::kHideOtherPlugs: view_->hideOtherPlugs(); break;
     case cmd::kShowAllPlugs: view_->showAllPlugs(); break;
     case cmd::kExport: exportText(); break;
-    default: runDialogCommand(id); break;
+    default:
+        if (const auto slot = graphs::slotOfPlugCurvesCommand(id))
+            showPlugCurves(*slot);
+        else
+            runDialogCommand(id);
+        break;
     }
+}
+
+// The first selected plug's curves of one slot in a graph window of their own.
+void CTestFrame::showPlugCurves(int slot) {
+    const model::CPrise *plug = view_->firstSelectedPlug();
+    if (!plug) {
+        view_->reportNoSelection();
+        return;
+    }
+    QWidget *parent = env_.mainFrame ? static_cast<QWidget *>(env_.mainFrame->mdiArea()) : this;
+    QWidget *window = graphs::openPlugCurves(view_->site(), *plug, slot, *env_.prompt, parent);
+    if (window && env_.mainFrame) env_.mainFrame->addDocumentWindow(window);
 }
 
 void CTestFrame::runDialogCommand(int id) {

@@ -54,6 +54,7 @@ private:
     void refreshSummary();
     void onPopupMenu(QWidget *list, const QPoint &at, bool summary);
     void runDialogCommand(int id);
+    void showPlugCurves(int slot);
     void chooseColour(int id);
     void editListFormat(bool detailed);
     void editReportTitle();

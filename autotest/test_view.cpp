@@ -180,6 +180,12 @@ std::string CTestView::currentPlugId() const {
     return site().plugs[list_->lines()[line.value_or(0)].plug].plugId;
 }
 
+const model::CPrise *CTestView::firstSelectedPlug() const {
+    const std::vector<std::size_t> lines = selectedLines();
+    if (lines.empty()) return nullptr;
+    return &site().plugs[list_->lines()[lines.front()].plug];
+}
+
 std::vector<std::size_t> CTestView::selectedPlugs() const {
     std::vector<std::size_t> plugs;
     for (std::size_t line : selectedLines()) {

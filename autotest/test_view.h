@@ -78,6 +78,9 @@ public:
 
     // Message 136 "No selection has been done"; false.
     bool reportNoSelection() const;
+    // The plug of the first selected line (a detail line stands for its
+    // plug); nullptr without a selection.
+    const model::CPrise *firstSelectedPlug() const;
     // The plug line of the current line, or of the first selected one.
     std::optional<std::size_t> plugLineOf(std::size_t line) const;
     // Identifier of the plug the sort mask is proposed from.

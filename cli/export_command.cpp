@@ -19,12 +19,6 @@
 namespace quillet::cli {
 namespace {
 
-std::string lowerCaseExtension(const std::string &path) {
-    std::string extension = std::filesystem::path(path).extension().string();
-    for (char &c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return extension;
-}
-
 struct ExportOptions {
     std::string input;
     std::string output;
