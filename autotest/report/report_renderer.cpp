@@ -11,7 +11,6 @@
 #include "cp1252.h"
 #include "graph_view.h"
 #include "plot_model.h"
-#include "plot_painter.h"
 #include "plug_curve_document.h"
 #include "print_header_painter.h"
 #include "quillet_strings.h"
@@ -48,6 +47,13 @@ bool beginsWith(const std::string &text, const std::string &prefix) { return tex
 
 QString levelText(double value) { return QString::number(value, 'f', 0); }
 
+// A device that reports 1 or 2 colours, or 1 or 2 bits' worth of them
+// (a 32-bit image reports no colour table: it is not monochrome).
+bool monochromeDevice(const QPaintDevice &device) {
+    const int colours = device.colorCount();
+    return colours == 1 || colours == 2 || device.depth() <= 1;
+}
+
 }  // namespace
 
 std::string reportPrintDate() {
@@ -69,13 +75,14 @@ void ReportRenderer::layout(const QPrinter &printer) {
     const QRect paint = printer.pageLayout().paintRectPixels(dpi);
     const QRect full = printer.pageLayout().fullRectPixels(dpi);
     layout(printer, paint.width(), paint.height(), paint.left() - full.left(), paint.top() - full.top());
+    if (printer.colorMode() == QPrinter::GrayScale) monochrome_ = true;
 }
 
 // One inch of margin, less the paper's unprintable border; a font that
 // lets the table's widest line fit across the page.
 void ReportRenderer::layout(const QPaintDevice &device, double printableWidth, double printableHeight, double offsetX,
                             double offsetY) {
-    monochrome_ = input_.monochrome || isMonochromeDevice(device);
+    monochrome_ = input_.monochrome || monochromeDevice(device);
     const double inchX = device.logicalDpiX(), inchY = device.logicalDpiY();
     marginX_ = offsetX < inchX ? inchX - offsetX : offsetX;
     marginY_ = offsetY < inchY ? inchY - offsetY : offsetY;
