@@ -72,7 +72,7 @@ bool writeReportPdf(const QString &path, const std::vector<ReportInput> &reports
         QPdfWriter writer(&file);
         writer.setPageSize(pageSize);
         writer.setPageMargins(QMarginsF(0, 0, 0, 0));
-        writer.setResolution(600);
+        writer.setResolution(300);
         writer.setCreator(QStringLiteral("Quillet"));
         QPainter painter(&writer);
         bool first = true;

@@ -21,6 +21,8 @@ namespace quillet::autotest {
 namespace {
 
 constexpr double kPointSize = 8;
+// Abscissa steps across a small plot of the report.
+constexpr double kSmallPlotPoints = 90;
 constexpr int kHeaderLines = kPrintHeaderLines;
 
 QColor colourOf(std::uint32_t bgr) { return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF); }
@@ -290,7 +292,15 @@ void ReportRenderer::drawPlots(QPainter &painter, const model::CPrise &plug, dou
         PlugCurveDocument document(*curves);
         plot::PlotModel model(document);
         model.assignChannels(model.availableChannels());
-        drawPlot(painter, target, model, DrawPlotOptions{monochrome_, true, {}});
+        // Laid out at a few points per printed millimetre: the curves are
+        // thinned to what a small plot can show instead of every sample.
+        const double scale = std::max(1.0, target.width() / kSmallPlotPoints);
+        painter.save();
+        painter.translate(target.topLeft());
+        painter.scale(scale, scale);
+        drawPlot(painter, QRectF(0, 0, target.width() / scale, target.height() / scale), model,
+                 DrawPlotOptions{monochrome_, true, {}});
+        painter.restore();
         const plot::PlotWindow &window = model.state().window;
         painter.setPen(Qt::black);
         painter.setFont(font_);
