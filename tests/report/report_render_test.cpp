@@ -8,7 +8,10 @@
 #include <QImage>
 #include <QPainter>
 #include <QPrinter>
+#include <QApplication>
+#include <QPrintPreviewDialog>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include "hand_made_site.h"
 #include "report_print.h"
@@ -136,6 +139,25 @@ TEST(ReportRender, PrintsOnAPrinter) {
     printer.setOutputFileName(dir.filePath(QStringLiteral("printed.pdf")));
     EXPECT_TRUE(printReport(printer, fixture.input));
     EXPECT_GT(QFile(dir.filePath(QStringLiteral("printed.pdf"))).size(), 0);
+}
+
+// The preview window opens on the report's pages; its picture is kept.
+TEST(ReportRender, PreviewShowsThePages) {
+    ReportFixture fixture(45);
+    fixture.list.detail({2});
+    bool shown = false;
+    QTimer::singleShot(0, [&shown] {
+        for (QWidget *widget : QApplication::topLevelWidgets()) {
+            auto *preview = qobject_cast<QPrintPreviewDialog *>(widget);
+            if (!preview || !preview->isVisible()) continue;
+            shown = true;
+            preview->resize(900, 1000);
+            save(preview->grab().toImage(), QStringLiteral("report-preview.png"));
+            preview->reject();
+        }
+    });
+    previewReport(nullptr, fixture.input);
+    EXPECT_TRUE(shown);
 }
 
 }  // namespace
