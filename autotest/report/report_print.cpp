@@ -10,6 +10,9 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QTemporaryFile>
+#include <filesystem>
+#include <system_error>
+#include <unistd.h>
 
 namespace quillet::autotest {
 namespace {
@@ -75,6 +78,10 @@ bool writeReportPdf(const QString &path, const std::vector<ReportInput> &reports
         writer.setResolution(300);
         writer.setCreator(QStringLiteral("Quillet"));
         QPainter painter(&writer);
+        if (!painter.isActive()) {
+            if (error) *error = QStringLiteral("cannot draw the report into %1").arg(path);
+            return false;
+        }
         bool first = true;
         for (const ReportInput &input : reports) {
             ReportRenderer renderer(input);
@@ -88,17 +95,20 @@ bool writeReportPdf(const QString &path, const std::vector<ReportInput> &reports
         }
         painter.end();
     }
-    if (!file.flush() || file.error() != QFileDevice::NoError) {
+    if (!file.flush() || file.error() != QFileDevice::NoError || ::fsync(file.handle()) != 0) {
         if (error) *error = QStringLiteral("cannot write %1: %2").arg(path, file.errorString());
         return false;
     }
-    QFile::remove(path);
-    if (!file.rename(path)) {
-        if (error) *error = QStringLiteral("cannot write %1: %2").arg(path, file.errorString());
+    // Renamed over the target in one step: an existing PDF stays as it was
+    // until the new one is complete.
+    std::error_code renamed;
+    std::filesystem::rename(file.fileName().toStdString(), path.toStdString(), renamed);
+    if (renamed) {
+        if (error) *error = QStringLiteral("cannot write %1: %2").arg(path, QString::fromStdString(renamed.message()));
         return false;
     }
     file.setAutoRemove(false);
-    file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
     return true;
 }
 
