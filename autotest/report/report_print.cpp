@@ -43,8 +43,7 @@ bool printReport(QPrinter &printer, const ReportInput &input) {
     return painter.end() && drawn;
 }
 
-bool printReportWithDialog(QWidget *parent, const ReportInput &input) {
-    QPrinter printer(QPrinter::HighResolution);
+bool printReportWithDialog(QWidget *parent, QPrinter &printer, const ReportInput &input) {
     ReportRenderer renderer(input);
     renderer.layout(printer);
     QPrintDialog dialog(&printer, parent);
@@ -55,12 +54,21 @@ bool printReportWithDialog(QWidget *parent, const ReportInput &input) {
     return false;
 }
 
-void previewReport(QWidget *parent, const ReportInput &input) {
+bool printReportWithDialog(QWidget *parent, const ReportInput &input) {
     QPrinter printer(QPrinter::HighResolution);
+    return printReportWithDialog(parent, printer, input);
+}
+
+void previewReport(QWidget *parent, QPrinter &printer, const ReportInput &input) {
     QPrintPreviewDialog preview(&printer, parent);
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested,
                      [&input](QPrinter *target) { printReport(*target, input); });
     preview.exec();
+}
+
+void previewReport(QWidget *parent, const ReportInput &input) {
+    QPrinter printer(QPrinter::HighResolution);
+    previewReport(parent, printer, input);
 }
 
 bool writeReportPdf(const QString &path, const std::vector<ReportInput> &reports, const QPageSize &pageSize,

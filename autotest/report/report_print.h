@@ -20,9 +20,13 @@ bool printReport(QPrinter &printer, const ReportInput &input);
 
 // The print dialog over the report's page count, then the pages; false
 // when the user cancelled or the printer failed (a message says which).
+// `printer` is the window's (with what print set-up chose); the overload
+// without one starts from the default printer.
+bool printReportWithDialog(QWidget *parent, QPrinter &printer, const ReportInput &input);
 bool printReportWithDialog(QWidget *parent, const ReportInput &input);
 
 // The print preview window over the same pages; returns when it closes.
+void previewReport(QWidget *parent, QPrinter &printer, const ReportInput &input);
 void previewReport(QWidget *parent, const ReportInput &input);
 
 // One PDF with the reports one after another, written to a temporary file
