@@ -16,6 +16,9 @@
 #include "profile.h"
 #include "regional_profile.h"
 #include "resave_command.h"
+#ifdef QUILLET_CLI_REPORT
+#include "report_command.h"
+#endif
 
 int main(int argc, char **argv) {
     CLI::App app{"quillet-cli: batch work with the Torvik tester and Quillet files"};
@@ -31,6 +34,9 @@ int main(int argc, char **argv) {
     quillet::cli::addResaveCommand(app, exitCode);
 #ifdef QUILLET_CLI_PLOT
     quillet::cli::addPlotCommand(app, exitCode);
+#endif
+#ifdef QUILLET_CLI_REPORT
+    quillet::cli::addReportCommand(app, exitCode);
 #endif
     try {
         app.parse(argc, argv);

@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "cp1252.h"
+#include "print_header_painter.h"
 #include "tab_layout.h"
 #include "text_pages.h"
 
@@ -15,9 +16,6 @@ namespace quillet {
 namespace {
 
 constexpr double kCmPerInch = 2.54;
-
-// The print header's colour, stored as 0x00BBGGRR.
-QColor headerColor(int value) { return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF); }
 
 QFont listingFont(const QString &face, int pixelSize) {
     QFont font(face);
@@ -76,29 +74,9 @@ void TextPages::drawPage(QPainter &painter, int page) const {
     painter.restore();
 }
 
-// The company line at double size in its own font and colour, then lines
-// 2 to 5, framed; returns the y below the frame.
+// The print header, then a quarter line of room below its frame.
 int TextPages::drawHeader(QPainter &painter) const {
-    QFont company(fromCp1252(header_.faceName));
-    company.setPixelSize(std::max(1, font_.pixelSize() * 2));
-    company.setWeight(static_cast<QFont::Weight>(std::clamp(header_.weight, 100, 900)));
-    company.setItalic(header_.italic != 0);
-    company.setUnderline(header_.underline != 0);
-    company.setStrikeOut(header_.strikeOut != 0);
-    double y = 0;
-    painter.setFont(company);
-    painter.setPen(headerColor(header_.color));
-    painter.drawText(QRectF(charWidth_, y, width_ - 2 * charWidth_, 2 * lineHeight_), Qt::AlignLeft | Qt::AlignVCenter,
-                     fromCp1252(header_.society));
-    y += 2 * lineHeight_;
-    painter.setPen(Qt::black);
-    painter.setFont(font_);
-    for (const std::string &line : header_.lines) {
-        painter.drawText(QRectF(charWidth_, y, width_ - 2 * charWidth_, lineHeight_), Qt::AlignLeft | Qt::AlignVCenter,
-                         fromCp1252(line));
-        y += lineHeight_;
-    }
-    painter.drawRect(QRectF(0, 0, width_ - 1, y));
+    const double y = drawPrintHeader(painter, header_, font_, charWidth_, lineHeight_, width_);
     return static_cast<int>(std::ceil(y + lineHeight_ * 0.25));
 }
 
