@@ -68,6 +68,11 @@ private:
     void onOpen(CMultiDocTemplate &type);
     void onFileOpen();
     void onPrintSetup();
+public:
+    // The printer Print Setup chose, shared by every window that prints.
+    QPrinter &printer();
+
+private:
     void onPrintHeader();
     void onStartingHelper();
     void onAbout();

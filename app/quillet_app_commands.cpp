@@ -94,9 +94,13 @@ void CQuilletApp::onFileOpen() {
     onOpen(*templates_[static_cast<std::size_t>(chosen)]);
 }
 
-void CQuilletApp::onPrintSetup() {
+QPrinter &CQuilletApp::printer() {
     if (!printer_) printer_ = std::make_unique<QPrinter>();
-    QPrintDialog dialog(printer_.get(), mainFrame_.get());
+    return *printer_;
+}
+
+void CQuilletApp::onPrintSetup() {
+    QPrintDialog dialog(&printer(), mainFrame_.get());
     dialog.setWindowTitle(tr("Print Setup"));
     dialog.exec();
 }

@@ -15,6 +15,8 @@ namespace quillet {
 class CMainFrame;
 }
 
+class QPrinter;
+
 namespace quillet::autotest {
 
 // A file dialog for saving: its caption, filter and the proposed name.
@@ -40,6 +42,7 @@ struct AutotestEnvironment {
     SelectionChooser *chooser = nullptr;             // null: dialog 109
     FileChooser chooseSaveFile;                      // null: the file dialog
     ThreeButtonQuestion askThreeButtons;             // null: dialog 117
+    std::function<QPrinter *()> printer;             // null: the default printer
 };
 
 // The file dialog and dialog 117 where the environment has none.

@@ -181,6 +181,7 @@ CTestDocTemplate &registerAutotestDocuments(CQuilletApp &app,
     env.link = [&app] { return app.linkContext(); };
     env.findMainFrame = [&app] { return app.mainFrame(); };
     env.addRecentFile = [&app](const QString &path) { app.addToRecentFiles(path); };
+    env.printer = [&app] { return &app.printer(); };
     if (adjust) adjust(env);
     CMultiDocTemplate &type = app.autotestTemplate();
     auto documents = std::make_unique<CTestDocTemplate>(type, std::move(env));

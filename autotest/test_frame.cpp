@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QListView>
+#include <QMdiArea>
 #include <QMenu>
 #include <QSplitter>
 #include <QVBoxLayout>
@@ -11,6 +12,9 @@
 #include "graph_document_factory.h"
 #include "main_frame.h"
 #include "plug_graph.h"
+#include "print_header_profile.h"
+#include "regional.h"
+#include "report_print.h"
 #include "test_command_ids.h"
 #include "test_doc.h"
 #include "test_doc_template.h"
@@ -123,10 +127,9 @@ bool CTestFrame::isCommandEnabled(int id) const {
     const bool anyLine = !view_->plugList().lines().empty();
     switch (id) {
     case cmd::kFileSave: return doc_.isModified();
-    // The report and the curve windows come with their own documents.
     case cmd::kFilePrint:
     case cmd::kFilePrintDirect:
-    case cmd::kFilePrintPreview: return false;
+    case cmd::kFilePrintPreview: return true;
     case cmd::kReverseSelection:
     case cmd::kDetail:
     case cmd::kContract: return !view_->selectedLines().empty();
@@ -165,12 +168,41 @@ void CTestFrame::onCommand(int id) {
     case cmd::kHideOtherPlugs: view_->hideOtherPlugs(); break;
     case cmd::kShowAllPlugs: view_->showAllPlugs(); break;
     case cmd::kExport: exportText(); break;
+    case cmd::kFilePrint:
+    case cmd::kFilePrintDirect:
+    case cmd::kFilePrintPreview: printReport(id); break;
     default:
         if (const auto slot = graphs::slotOfPlugCurvesCommand(id))
             showPlugCurves(*slot);
         else
             runDialogCommand(id);
         break;
+    }
+}
+
+// The certification report of the window as it lists its plugs.
+ReportInput CTestFrame::reportInput() const {
+    ReportInput input;
+    input.site = &view_->site();
+    input.list = &view_->plugList();
+    input.title = view_->reportTitle();
+    readPrintHeader(&input.header);
+    const ListColours &colours = view_->colours();
+    input.colours = {static_cast<std::uint32_t>(profileValueOfColour(colours.pass)),
+                     static_cast<std::uint32_t>(profileValueOfColour(colours.fail)),
+                     static_cast<std::uint32_t>(profileValueOfColour(colours.limit)), view_->strikeFailBW()};
+    input.decimal = programRegional().decimal;
+    input.printDate = reportPrintDate();
+    return input;
+}
+
+void CTestFrame::printReport(int id) {
+    const ReportInput input = reportInput();
+    QPrinter *printer = env_.printer ? env_.printer() : nullptr;
+    if (id == cmd::kFilePrintPreview) {
+        printer ? previewReport(this, *printer, input) : previewReport(this, input);
+    } else {
+        printer ? printReportWithDialog(this, *printer, input) : printReportWithDialog(this, input);
     }
 }
 

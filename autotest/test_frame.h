@@ -10,6 +10,7 @@
 
 #include "autotest_environment.h"
 #include "command_target.h"
+#include "report_renderer.h"
 
 class QSplitter;
 
@@ -55,6 +56,8 @@ private:
     void onPopupMenu(QWidget *list, const QPoint &at, bool summary);
     void runDialogCommand(int id);
     void showPlugCurves(int slot);
+    ReportInput reportInput() const;
+    void printReport(int id);
     void chooseColour(int id);
     void editListFormat(bool detailed);
     void editReportTitle();
