@@ -126,7 +126,12 @@ void CMainFrame::setPositionText(const QString &text) {
 void CMainFrame::addDocumentWindow(QWidget *frame) {
     // A document with several windows may have placed them already.
     auto *window = qobject_cast<QMdiSubWindow *>(frame->parentWidget());
-    if (!window) window = mdiArea_->addSubWindow(frame);
+    if (!window) {
+        // The window opens at the size its frame asked for, within the area.
+        const QSize wanted = frame->size();
+        window = mdiArea_->addSubWindow(frame);
+        window->resize(wanted.boundedTo(mdiArea_->viewport()->size()));
+    }
     window->show();
     updateCommands();
 }

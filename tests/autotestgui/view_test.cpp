@@ -251,13 +251,22 @@ TEST_F(SiteWindow, SortDialogProposesTheMaskOfTheCurrentPlug) {
     EXPECT_TRUE(dialog.request().ascending);
 }
 
-TEST_F(SiteWindow, CurveAndPrintCommandsStayDisabled) {
-    open(siteOfPlugs({{"A1", 400}}));
+// See Plug Curves follows the curve slots of the first selected plug; the
+// report is always there to print.
+TEST_F(SiteWindow, CurveCommandsFollowTheSelectedPlugsSlotsAndPrintIsOffered) {
+    model::CSite site = siteOfPlugs({{"A1", 400}, {"A2", 500}});
+    site.plugs[1].curvesOfSlot(1)->push_back(model::CGrphMes{});
+    open(site);
     view->selectLines({0}, true);
     mainFrame()->updateCommands();
     for (int id = cmd::kPlugCurvesFirst; id <= cmd::kPlugCurvesLast; ++id)
         EXPECT_FALSE(mainFrame()->action(id)->isEnabled()) << id;
-    EXPECT_FALSE(mainFrame()->action(cmd::kFilePrint)->isEnabled());
+    view->selectLines({1}, true);
+    mainFrame()->updateCommands();
+    for (int id = cmd::kPlugCurvesFirst; id <= cmd::kPlugCurvesLast; ++id)
+        EXPECT_EQ(mainFrame()->action(id)->isEnabled(), id == cmd::kPlugCurvesFirst + 1) << id;
+    EXPECT_TRUE(mainFrame()->action(cmd::kFilePrint)->isEnabled());
+    EXPECT_TRUE(mainFrame()->action(cmd::kFilePrintPreview)->isEnabled());
     EXPECT_TRUE(mainFrame()->action(cmd::kDetail)->isEnabled());
     EXPECT_TRUE(mainFrame()->action(cmd::kExport)->isVisible());
 }
