@@ -8,7 +8,7 @@
 #include "cp1252.h"
 #include "main_frame.h"
 #include "open_file_dlg.h"
-#include "qt_transfer_interaction.h"
+#include "shell_transfer_interaction.h"
 #include "quillet_app.h"
 #include "test_frame.h"
 #include "test_menus.h"
@@ -62,7 +62,7 @@ QWidget *CTestDocTemplate::download(QWidget *) {
     CTestDoc *doc = newDocument();
     const std::string &name = type_.strings().docName;
     doc->setTitle(name.empty() ? tr("Untitled") : fromUtf8(name) + QString::number(++untitled_));
-    QtTransferInteraction ui(*env_.prompt, env_.chooser, env_.mainFrame);
+    ShellTransferInteraction ui(*env_.prompt, env_.chooser, env_.mainFrame);
     bool saveAfterTransfer = false;
     if (!doc->download(ui, saveAfterTransfer)) {
         discard(doc);
@@ -113,7 +113,7 @@ bool CTestDocTemplate::chooseDisplayedSites(CTestDoc &doc) {
     }
     std::fill(flags.begin(), flags.end(), 0);
     if (doc.sites().empty()) return false;
-    QtTransferInteraction ui(*env_.prompt, env_.chooser, env_.mainFrame);
+    ShellTransferInteraction ui(*env_.prompt, env_.chooser, env_.mainFrame);
     const auto choice = ui.select({109, doc.siteLines(), toCp1252(doc.title())});
     if (!choice) return false;
     if (choice->chosen.empty()) std::fill(flags.begin(), flags.end(), 1);
@@ -161,7 +161,7 @@ std::optional<QString> CTestDocTemplate::promptOpenFileName(QWidget *parent) {
 }
 
 bool CTestDocTemplate::groupInto(CTestDoc &doc, const QString &path) {
-    QtTransferInteraction ui(*env_.prompt, env_.chooser, env_.mainFrame);
+    ShellTransferInteraction ui(*env_.prompt, env_.chooser, env_.mainFrame);
     if (!doc.mergeInto(path, ui)) return false;
     QWidget *merged = open(path, env_.mainFrame ? env_.mainFrame->mdiArea() : nullptr);
     if (!merged) return false;

@@ -8,7 +8,7 @@
 #include "grph_frame.h"
 #include "plug_graph.h"
 #include "quillet_strings.h"
-#include "shell_interaction.h"
+#include "shell_transfer_interaction.h"
 #include "tester_text.h"
 #include "torvlink.h"
 
@@ -34,7 +34,7 @@ void saveAfterTransfer(CGrphFrame &frame, UserPrompt &prompt, QWidget *parent) {
 
 QWidget *GraphDocumentFactory::download(QWidget *parent) {
     if (!openTesterLink(linkContext_())) return nullptr;
-    ShellInteraction ui(prompt_, parent);
+    ShellTransferInteraction ui(prompt_, nullptr, parent);
     bool save = false;
     auto result = runGraphDownload(ui, programRegional(), save);
     TorvikCommClose();

@@ -4,7 +4,7 @@
 
 #include "comment_dlgs.h"
 #include "cp1252.h"
-#include "dialog_interaction.h"
+#include "shell_transfer_interaction.h"
 #include "message_prompt.h"
 #include "norm_transfer.h"
 #include "quillet_strings.h"
@@ -29,7 +29,7 @@ QString CNormDoc::title() const { return path_.isEmpty() ? untitled_ : QFileInfo
 
 bool CNormDoc::onNewDocument(const TesterLinkContext &link, QWidget *parent, bool &saveAfterTransfer) {
     if (!openTesterLink(link)) return false;
-    DialogInteraction ui(link.prompt, parent);
+    ShellTransferInteraction ui(link.prompt, nullptr, parent);
     auto download = model::downloadTesterNorms(ui);
     TorvikCommClose();
     if (!download) return false;

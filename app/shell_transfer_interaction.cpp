@@ -1,4 +1,4 @@
-#include "qt_transfer_interaction.h"
+#include "shell_transfer_interaction.h"
 
 #include "cp1252.h"
 #include "message_prompt.h"
@@ -6,7 +6,7 @@
 #include "select_dlg.h"
 #include "tester_text.h"
 
-namespace quillet::autotest {
+namespace quillet {
 namespace {
 
 MessageIcon shellIcon(model::MessageIcon icon) {
@@ -77,24 +77,25 @@ private:
 
 }  // namespace
 
-QtTransferInteraction::QtTransferInteraction(UserPrompt &prompt, SelectionChooser *chooser, QWidget *owner)
+ShellTransferInteraction::ShellTransferInteraction(UserPrompt &prompt, SelectionChooser *chooser, QWidget *owner)
     : prompt_(prompt), chooser_(chooser), owner_(owner) {}
 
-model::Answer QtTransferInteraction::message(const std::string &text, model::MessageIcon icon,
+model::Answer ShellTransferInteraction::message(const std::string &text, model::MessageIcon icon,
                                              model::MessageButtons buttons) {
     return modelAnswer(prompt_.show(toUtf8(appTitle()), cp1252ToUtf8(text), shellIcon(icon), shellButtons(buttons)));
 }
 
-std::unique_ptr<model::Progress> QtTransferInteraction::beginProgress(const std::string &text) {
+std::unique_ptr<model::Progress> ShellTransferInteraction::beginProgress(const std::string &text) {
     return std::make_unique<ProgressOnScreen>(owner_.data(), text);
 }
 
-std::optional<model::SelectionResult> QtTransferInteraction::select(const model::SelectionRequest &request) {
+std::optional<model::SelectionResult> ShellTransferInteraction::select(const model::SelectionRequest &request) {
     SelectionRequest shown;
     shown.kind = kindOfDialog(request.dialogId);
     shown.mode = request.fileName.empty() ? SelectionMode::Transfer : SelectionMode::Display;
     shown.fileName = cp1252ToUtf8(request.fileName);
-    for (const std::string &line : request.lines) shown.lines.push_back(cp1252ToUtf8(line));
+    // Tester texts show their special characters spelt out.
+    for (const std::string &line : request.lines) shown.lines.push_back(cp1252ToUtf8(convertTesterText(line)));
 
     QtSelectionChooser screen(prompt_, owner_.data());
     SelectionChooser &chooser = chooser_ ? *chooser_ : screen;
@@ -107,4 +108,4 @@ std::optional<model::SelectionResult> QtTransferInteraction::select(const model:
     return result;
 }
 
-}  // namespace quillet::autotest
+}  // namespace quillet

@@ -1,21 +1,23 @@
-// The model's user interaction in the desktop program: message boxes
-// through the program's prompt, the progress dialog with its Cancel, and
-// the site selection dialog. The model speaks Windows-1252; the windows
-// UTF-8.
+// The model's user interaction in the desktop program, for every document
+// that talks to the tester: message boxes through the program's prompt, the
+// progress dialog with its Cancel, and the transfer selection dialogs
+// (sites, graphs, standards, limits). The model speaks Windows-1252; the
+// windows UTF-8.
 #pragma once
 
 #include <QPointer>
 #include <QWidget>
 
+#include "select_dlg.h"
 #include "transfer_interaction.h"
 #include "user_interaction.h"
 
-namespace quillet::autotest {
+namespace quillet {
 
-class QtTransferInteraction final : public model::UserInteraction {
+class ShellTransferInteraction final : public model::UserInteraction {
 public:
     // `chooser` null: the selection dialogs on screen.
-    QtTransferInteraction(UserPrompt &prompt, SelectionChooser *chooser, QWidget *owner);
+    ShellTransferInteraction(UserPrompt &prompt, SelectionChooser *chooser, QWidget *owner);
 
     model::Answer message(const std::string &text, model::MessageIcon icon, model::MessageButtons buttons) override;
     std::unique_ptr<model::Progress> beginProgress(const std::string &text) override;
@@ -27,4 +29,4 @@ private:
     QPointer<QWidget> owner_;
 };
 
-}  // namespace quillet::autotest
+}  // namespace quillet
