@@ -127,10 +127,13 @@ void CMainFrame::addDocumentWindow(QWidget *frame) {
     // A document with several windows may have placed them already.
     auto *window = qobject_cast<QMdiSubWindow *>(frame->parentWidget());
     if (!window) {
-        // The window opens at the size its frame asked for, within the area.
+        // A frame that asked for a size opens at it, within the area; the
+        // others keep the area's default.
+        const bool sized = frame->testAttribute(Qt::WA_Resized);
         const QSize wanted = frame->size();
         window = mdiArea_->addSubWindow(frame);
-        window->resize(wanted.boundedTo(mdiArea_->viewport()->size()));
+        const QSize area = mdiArea_->viewport()->size();
+        if (sized) window->resize(area.isEmpty() ? wanted : wanted.boundedTo(area));
     }
     window->show();
     updateCommands();

@@ -41,6 +41,9 @@ done
 # The simulator never links the library; the tool does.
 loaded=$(ldd "$dest/usr/$bindir/quillet-cli" | awk '/libtorvlink/ {print $3}')
 [ "$loaded" = "$lib/libtorvlink.so.1" ] || fail "quillet-cli loads libtorvlink from '$loaded'"
+if [ -f "$dest/usr/$updaterdir/rivo32" ]; then
+  "$dest/usr/$updaterdir/rivo32" --version | grep -qE '^rivo32 [A-Z]\.[0-9]{2}$' || fail "rivo32 --version"
+fi
 "$dest/usr/$bindir/torvik-sim" --demo --dump-unit >"$dest/unit.json" || fail "installed torvik-sim does not run"
 cmp -s "$dest/unit.json" "$share/doc/quillet/examples/demo-unit.json" ||
     fail "the installed example differs from the demo unit"
