@@ -6,6 +6,7 @@
 #include <mutex>
 
 #include "monitor_main.h"
+#include "serve_until_stopped.h"
 #include "sim_options.h"
 #include "simulator.h"
 #include "unit_json.h"
@@ -41,16 +42,6 @@ void printTrace(TraceDirection direction, const std::string &bytes)
               << std::endl;
 }
 
-// Blocked in every thread, so the main thread takes them with sigwait.
-sigset_t stopSignals()
-{
-    sigset_t set;
-    sigemptyset(&set);
-    sigaddset(&set, SIGINT);
-    sigaddset(&set, SIGTERM);
-    return set;
-}
-
 }  // namespace
 
 int main(int argc, char **argv)
@@ -73,20 +64,8 @@ int main(int argc, char **argv)
     if (settings.trace)
         settings.options.onTrace = printTrace;
 
-    const sigset_t signals = stopSignals();
-    pthread_sigmask(SIG_BLOCK, &signals, nullptr);
-
+    const sigset_t signals = torvik::sim::blockStopSignals();
     torvik::sim::Simulator simulator(settings.unit, settings.options);
     simulator.setFaults(settings.faults);
-    std::string error;
-    if (!simulator.start(&error)) {
-        std::cerr << "torvik-sim: " << error << '\n';
-        return 1;
-    }
-    std::cout << simulator.devicePath() << std::endl;
-
-    int received = 0;
-    sigwait(&signals, &received);
-    simulator.stop();
-    return 0;
+    return torvik::sim::serveUntilStopped(simulator, signals);
 }

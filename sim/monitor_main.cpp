@@ -8,6 +8,7 @@
 #include <mutex>
 
 #include "monitor.h"
+#include "serve_until_stopped.h"
 
 namespace torvik::sim {
 
@@ -82,23 +83,9 @@ int runMonitor(int argc, char **argv)
     if (trace)
         options.onTrace = traceLine;
 
-    sigset_t signals;
-    sigemptyset(&signals);
-    sigaddset(&signals, SIGINT);
-    sigaddset(&signals, SIGTERM);
-    pthread_sigmask(SIG_BLOCK, &signals, nullptr);
-
+    const sigset_t signals = blockStopSignals();
     MonitorSimulator simulator(options);
-    std::string error;
-    if (!simulator.start(&error)) {
-        std::cerr << "torvik-sim: " << error << '\n';
-        return 1;
-    }
-    std::cout << simulator.devicePath() << std::endl;
-    int received = 0;
-    sigwait(&signals, &received);
-    simulator.stop();
-    return 0;
+    return serveUntilStopped(simulator, signals);
 }
 
 }  // namespace torvik::sim
